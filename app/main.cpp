@@ -1,0 +1,7 @@
+// Brelt's entry point.
+#include <cstdio>
+
+int main() {
+    std::puts("Brelt");
+    return 0;
+}
