@@ -1,0 +1,108 @@
+#pragma once
+// User-defined functions: one-line declarations name(p1,p2,...)=body;comment, kept in a file of
+// such lines. A call is a text substitution: the argument texts replace the parameters in the body
+// and the result is evaluated in place of the call (user_function_call.cpp). To make the
+// substitution safe, the body is prepared once per call: every whole-word parameter becomes a
+// placeholder byte (code k for parameter k), longest names first so "ab" is not eaten by "a".
+#include "engine/real.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brelt::engine {
+
+// One declaration. A line beginning with ";" is a comment line: valid, with no name.
+class TUserFunc {
+public:
+    // Placeholders are bytes 1..31, so a declaration has at most this many parameters.
+    static constexpr int kMaxParameters = 31;
+
+    explicit TUserFunc(const std::string& line);
+
+    // Rebuilds the prepared body, the name lists and the flags from the parameter text and body.
+    void Prepare();
+
+    // The prepared body with placeholder k replaced by arguments[k - 1], in one pass (an argument
+    // text that happens to hold a placeholder byte is never substituted again).
+    std::string Substitute(const std::vector<std::string>& arguments) const;
+
+    bool IsComment() const { return m_isComment; }
+    bool Valid() const { return m_valid; }
+    bool DuplicateParameter() const { return m_duplicateParameter; }
+    bool ParameterMissing() const { return m_parameterMissing; }
+    int ParameterCount() const { return m_parameterCount; }
+    const std::string& Line() const { return m_line; }
+    const std::string& Name() const { return m_name; } // up to and including "("
+    const std::string& ParameterText() const { return m_parameterText; }
+    const std::string& Body() const { return m_body; }
+    const std::string& Comment() const { return m_comment; } // from ";" on; empty without one
+    const std::string& PreparedBody() const { return m_preparedBody; }
+    const std::vector<std::string>& NamesByLength() const { return m_namesByLength; }
+    const std::vector<std::string>& NamesInOrder() const { return m_namesInOrder; }
+
+private:
+    std::string m_line; // as given, blanks included
+    std::string m_name;
+    std::string m_parameterText;
+    std::string m_body;
+    std::string m_comment;
+    std::string m_preparedBody;
+    std::vector<std::string> m_namesByLength;
+    std::vector<std::string> m_namesInOrder;
+    int m_parameterCount = 0;
+    bool m_isComment = false;
+    bool m_valid = false;
+    bool m_parameterMissing = false;
+    bool m_duplicateParameter = false;
+};
+
+// The program's one collection of user functions, in file order, with the value stack that carries
+// a body's result back to the evaluator. Refusals are shown through the message sink (the engine
+// host's message box); an empty file name asks the file chooser (the open dialog).
+class TUserFunctions {
+public:
+    using MessageSink = std::function<void(const std::string& text)>;
+    using FileChooser = std::function<std::string()>; // returns "" when cancelled
+
+    void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+
+    void Clear();
+    // Replaces the collection by the file's declarations; the first refused line ends the loading.
+    // Returns false when nothing was read (cancelled, missing or unreadable file).
+    bool LoadFromFile(const std::string& name);
+    bool AddFunction(const std::string& line);
+    int Count() const { return static_cast<int>(m_functions.size()); }
+    TUserFunc& Items(int index) { return m_functions.at(static_cast<std::size_t>(index)); }
+    const TUserFunc& Items(int index) const { return m_functions.at(static_cast<std::size_t>(index)); }
+    void Push(Real value) { m_valueStack.push_back(value); }
+    Real Pop(); // 0 from an empty stack
+
+    const std::string& FileName() const { return m_fileName; }
+    const std::vector<std::string>& Lines() const { return m_lines; }
+
+    // The index of the first function whose name equals the name the evaluator collected (its
+    // first 21 characters, "(" included), or -1.
+    int Find(std::string_view collectedName) const;
+
+    // Nesting of calls now running: a body that calls itself ends with "Stack overflow" here.
+    static constexpr int kMaxCallDepth = 64;
+    int& CallDepth() { return m_callDepth; }
+    long& CallCount() { return m_callCount; } // calls so far; the break test runs every few
+
+private:
+    void show(const std::string& text) const;
+
+    std::string m_fileName;
+    std::vector<TUserFunc> m_functions;
+    std::vector<Real> m_valueStack;
+    std::vector<std::string> m_lines;
+    MessageSink m_showMessage;
+    FileChooser m_chooseFile;
+    int m_callDepth = 0;
+    long m_callCount = 0;
+};
+
+} // namespace brelt::engine

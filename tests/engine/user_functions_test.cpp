@@ -1,0 +1,191 @@
+// Declarations of user functions: parsing, preparation with placeholders, refusals with their
+// exact messages, and loading a functions file.
+#include "engine/user_functions.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace brelt::engine;
+
+namespace {
+
+struct DeclarationCase {
+    const char* line;
+    bool valid;
+    const char* name;
+    const char* parameters;
+    const char* body;
+    const char* comment;
+    const char* prepared; // placeholders written as \1, \2, ...
+};
+
+TEST(UserFunc, ParsesDeclarations) {
+    const DeclarationCase cases[] = {
+        {"f(x)=x^2;square", true, "f(", "x", "x^2", ";square", "\1^2"},
+        {"f (x) = x ^ 2 ; the square", true, "f(", "x", "x^2", "; the square", "\1^2"},
+        {"g(a,ab)=a+ab", true, "g(", "a,ab", "a+ab", "", "\1+\2"},
+        {"dist(x,y)=sqrt(x^2+y^2)", true, "dist(", "x,y", "sqrt(x^2+y^2)", "", "sqrt(\1^2+\2^2)"},
+        {"e2(x)=exp(x)*x", true, "e2(", "x", "exp(x)*x", "", "exp(\1)*\1"}, // "x" in "exp" stays
+        {"h(r)=2*r2+r", true, "h(", "r", "2*r2+r", "", "2*r2+\1"},          // "r2" is another word
+        {"p(x,y)=y*x", true, "p(", "x,y", "y*x", "", "\2*\1"},
+        {";just a comment", true, "", "", "", ";just a comment", ""},
+        {"h()=1", false, "h(", "", "1", "", ""},
+        {"h(x)=", false, "h(", "", "", "", ""},
+        {"h(x)", false, "h(", "", "", "", ""},
+        {"hx=1", false, "", "", "", "", ""},
+        {"h(x,x)=x", false, "h(", "x,x", "x", "", "x"},
+        {"h(x,y)=x", false, "h(", "x,y", "x", "", "\1"},
+    };
+    for (const auto& c : cases) {
+        const TUserFunc f(c.line);
+        EXPECT_EQ(f.Valid(), c.valid) << c.line;
+        EXPECT_EQ(f.Name(), c.name) << c.line;
+        EXPECT_EQ(f.ParameterText(), c.parameters) << c.line;
+        EXPECT_EQ(f.Body(), c.body) << c.line;
+        EXPECT_EQ(f.Comment(), c.comment) << c.line;
+        if (c.valid && !f.IsComment()) {
+            EXPECT_EQ(f.PreparedBody(), c.prepared) << c.line;
+        }
+    }
+}
+
+TEST(UserFunc, SortsNamesByDecreasingLengthAndFlagsProblems) {
+    const TUserFunc g("g(a,abc,ab)=a+ab+abc");
+    EXPECT_EQ(g.NamesByLength(), (std::vector<std::string>{"abc", "ab", "a"}));
+    EXPECT_EQ(g.NamesInOrder(), (std::vector<std::string>{"a", "abc", "ab"}));
+    EXPECT_EQ(g.ParameterCount(), 3);
+    EXPECT_EQ(g.Substitute({"1", "(2)", "X"}), "1+X+(2)");
+
+    EXPECT_TRUE(TUserFunc("h(x,x)=x").DuplicateParameter());
+    EXPECT_TRUE(TUserFunc("h(x,y)=x").ParameterMissing());
+    // A name inside a longer parameter is gone once the longer one is replaced.
+    EXPECT_TRUE(TUserFunc("k(x,xx)=xx").ParameterMissing());
+}
+
+TEST(UserFunc, SubstitutesArgumentTextsVerbatimInOnePass) {
+    const TUserFunc f("f(x)=x*x");
+    EXPECT_EQ(f.Substitute({"1+2"}), "1+2*1+2");
+    EXPECT_EQ(f.Substitute({"(1+2)"}), "(1+2)*(1+2)");
+    // An argument holding a placeholder byte is not substituted again.
+    const TUserFunc p("p(a,b)=a-b");
+    EXPECT_EQ(p.Substitute({std::string("\2"), "7"}), std::string("\2-7"));
+}
+
+TEST(UserFunc, RefusesMoreParametersThanPlaceholders) {
+    std::string params, body;
+    for (int i = 0; i < 32; ++i) {
+        const std::string name = "p" + std::string(1, static_cast<char>('a' + i % 26)) + std::to_string(i);
+        params += (i ? "," : "") + name;
+        body += (i ? "+" : "") + name;
+    }
+    EXPECT_FALSE(TUserFunc("big(" + params + ")=" + body).Valid());
+}
+
+class UserFunctionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        functions.setMessageSink([this](const std::string& text) { messages.push_back(text); });
+        directory = std::filesystem::temp_directory_path() /
+                    ("brelt_fnc_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::create_directories(directory);
+    }
+    void TearDown() override { std::filesystem::remove_all(directory); }
+
+    std::string write(const std::string& name, const std::string& content) {
+        const auto path = directory / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path.string();
+    }
+
+    TUserFunctions functions;
+    std::vector<std::string> messages;
+    std::filesystem::path directory;
+};
+
+TEST_F(UserFunctionsTest, AddFunctionShowsTheThreeRefusals) {
+    struct Case {
+        const char* line;
+        bool accepted;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"f(x)=x^2;square", true, nullptr},
+        {"h(x,x)=x", false, "Dublicate parametrs (x,x)"},
+        {"h(x,y)=x", false, "Parametr missing h(x,y)=x"},
+        {"h()=1", false, "Invalid functions h()=1"},
+        {"h(x)=", false, "Invalid functions h(x)="},
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        EXPECT_EQ(functions.AddFunction(c.line), c.accepted) << c.line;
+        if (c.message) {
+            ASSERT_EQ(messages.size(), 1u) << c.line;
+            EXPECT_EQ(messages[0], c.message);
+        } else {
+            EXPECT_TRUE(messages.empty()) << c.line;
+        }
+    }
+    EXPECT_EQ(functions.Count(), 1);
+}
+
+TEST_F(UserFunctionsTest, LoadsAFileUpToTheFirstRefusedLine) {
+    const std::string path = write(
+        "Brelt.FNC", "; my functions\r\nf(x)=x^2;square\r\n\r\ng(a,ab)=a+ab\r\nbad(x,x)=x\r\nlast(x)=x\r\n");
+    EXPECT_TRUE(functions.LoadFromFile(path));
+    EXPECT_EQ(functions.FileName(), path);
+    EXPECT_EQ(functions.Lines().size(), 6u);
+    EXPECT_EQ(functions.Lines()[1], "f(x)=x^2;square");
+    ASSERT_EQ(functions.Count(), 3); // the comment line, f and g
+    EXPECT_TRUE(functions.Items(0).IsComment());
+    EXPECT_EQ(functions.Find("g("), 2);
+    EXPECT_EQ(functions.Find("last("), -1);
+    EXPECT_EQ(messages, std::vector<std::string>{"Dublicate parametrs (x,x)"});
+
+    // Loading again replaces the whole collection.
+    EXPECT_TRUE(functions.LoadFromFile(write("other.FNC", "k(t)=t+1\n")));
+    EXPECT_EQ(functions.Count(), 1);
+    EXPECT_EQ(functions.Find("f("), -1);
+}
+
+TEST_F(UserFunctionsTest, MissingFileDoesNothingAndUnreadableOneIsReported) {
+    functions.AddFunction("f(x)=x");
+    EXPECT_FALSE(functions.LoadFromFile((directory / "none.FNC").string()));
+    EXPECT_EQ(functions.Count(), 1);
+    EXPECT_TRUE(messages.empty());
+
+    const std::string folder = (directory / "folder.FNC").string();
+    std::filesystem::create_directories(folder);
+    EXPECT_FALSE(functions.LoadFromFile(folder));
+    EXPECT_EQ(functions.Count(), 0);
+    EXPECT_EQ(messages, std::vector<std::string>{"Cannot load " + folder + "!"});
+}
+
+TEST_F(UserFunctionsTest, EmptyNameAsksTheChooser) {
+    const std::string path = write("chosen.FNC", "f(x)=x\n");
+    functions.setFileChooser([] { return std::string(); });
+    EXPECT_FALSE(functions.LoadFromFile(""));
+    functions.setFileChooser([path] { return path; });
+    EXPECT_TRUE(functions.LoadFromFile(""));
+    EXPECT_EQ(functions.Count(), 1);
+}
+
+TEST_F(UserFunctionsTest, FindComparesTheNameReadersTwentyOneCharacters) {
+    functions.AddFunction("averyveryverylongname1(x)=x");
+    EXPECT_EQ(functions.Find("averyveryverylongname"), 0); // 21 characters, "(" cut off
+    EXPECT_EQ(functions.Find("averyveryverylongname1("), -1);
+}
+
+TEST_F(UserFunctionsTest, ValueStackIsLastInFirstOut) {
+    functions.Push(1);
+    functions.Push(2);
+    EXPECT_EQ(functions.Pop(), 2);
+    EXPECT_EQ(functions.Pop(), 1);
+    EXPECT_EQ(functions.Pop(), 0); // empty: no undefined read
+}
+
+} // namespace
