@@ -35,6 +35,7 @@ private:
 // number stops one block and loading goes on with the next layer.
 struct ChartReadError {
     QString what;
+    QString className = {}; // the block being read, filled in by the layer that catches it first
 };
 
 class ChartTextReader {
