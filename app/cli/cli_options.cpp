@@ -1,0 +1,182 @@
+#include "app/cli/cli_options.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <string_view>
+
+namespace brelt::app {
+
+namespace {
+
+constexpr std::string_view kVariableLetters = "XYZVWIJKMN";
+
+// Options that take a value, and whether they alone select the command line.
+struct OptionName {
+    std::string_view name;
+    bool selectsCli;
+};
+constexpr std::array<OptionName, 7> kValueOptions = {{{"--eval", true},
+                                                      {"--notation", true},
+                                                      {"--digits", true},
+                                                      {"--base", true},
+                                                      {"--angle", true},
+                                                      {"--var", true},
+                                                      {"--home", false}}};
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The index of `value` in `names` (compared without regard to case), or -1.
+int choice(const std::string& value, std::initializer_list<std::string_view> names) {
+    int index = 0;
+    for (const std::string_view name : names) {
+        if (lowered(value) == name) return index;
+        ++index;
+    }
+    return -1;
+}
+
+// Splits "--name=value" into name and value; a plain "--name" has no value.
+std::pair<std::string, std::optional<std::string>> splitOption(const std::string& arg) {
+    const size_t equals = arg.find('=');
+    if (arg.rfind("--", 0) != 0 || equals == std::string::npos) return {arg, std::nullopt};
+    return {arg.substr(0, equals), arg.substr(equals + 1)};
+}
+
+bool isPlotOption(const std::string& name) {
+    return name.rfind("--plot", 0) == 0;
+}
+
+std::optional<std::string> applyOption(CliOptions& options, const std::string& name,
+                                       const std::string& value) {
+    if (name == "--eval") {
+        options.formulas.push_back(value);
+    } else if (name == "--notation") {
+        options.notation = choice(value, {"scn", "fix", "eng", "sxg"});
+        if (options.notation < 0) return "--notation takes scn, fix, eng or sxg, not \"" + value + "\"";
+    } else if (name == "--base") {
+        options.base = choice(value, {"dec", "hex", "bin"});
+        if (options.base < 0) return "--base takes dec, hex or bin, not \"" + value + "\"";
+    } else if (name == "--angle") {
+        options.angleUnit = choice(value, {"rad", "deg"});
+        if (options.angleUnit < 0) return "--angle takes rad or deg, not \"" + value + "\"";
+    } else if (name == "--digits") {
+        int digits = -1;
+        const auto [end, status] = std::from_chars(value.data(), value.data() + value.size(), digits);
+        if (status != std::errc() || end != value.data() + value.size() || digits < 0 || digits > kMaxDigits)
+            return "--digits takes a whole number from 0 to 255, not \"" + value + "\"";
+        options.digits = digits;
+    } else if (name == "--var") {
+        const size_t equals = value.find('=');
+        const std::string letter = equals == std::string::npos ? value : value.substr(0, equals);
+        const char upper =
+            letter.size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0]))) : 0;
+        if (equals == std::string::npos || upper == 0 ||
+            kVariableLetters.find(upper) == std::string_view::npos)
+            return "--var takes LETTER=FORMULA with one of X Y Z V W I J K M N, not \"" + value + "\"";
+        if (value.find_first_not_of(' ', equals + 1) == std::string::npos)
+            return "--var " + letter + "= needs a formula";
+        options.variables.push_back({upper, value.substr(equals + 1)});
+    } else if (name == "--home") {
+        if (value.empty()) return "--home needs a folder";
+        options.home = value;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int leastDigits(int notation) {
+    switch (notation) {
+    case 0: return 8;
+    case 1: return 3;
+    case 2: return 11;
+    default: return 0;
+    }
+}
+
+CliParse parseCliOptions(const std::vector<std::string>& args) {
+    CliParse parse;
+    CliOptions& options = parse.options;
+    bool anyEval = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-") {
+            options.readInput = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        auto [name, value] = splitOption(arg);
+        const bool known = std::any_of(kValueOptions.begin(), kValueOptions.end(),
+                                       [&name](const OptionName& option) { return option.name == name; });
+        if (!known) {
+            parse.error = "unknown option \"" + arg + "\"";
+            return parse;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                parse.error = name + " needs a value";
+                return parse;
+            }
+            value = args[++i];
+        }
+        if (name == "--eval") anyEval = true;
+        if (auto problem = applyOption(options, name, *value)) {
+            parse.error = *problem;
+            return parse;
+        }
+    }
+    if (!anyEval) options.readInput = true;
+    options.digits = std::max(options.digits, leastDigits(options.notation));
+    return parse;
+}
+
+bool selectsCommandLine(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "-" || arg == "--help" || arg == "-h") return true;
+        const std::string name = splitOption(arg).first;
+        if (isPlotOption(name)) return true;
+        for (const OptionName& option : kValueOptions)
+            if (option.selectsCli && option.name == name) return true;
+    }
+    return false;
+}
+
+bool hasPlotOption(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](const std::string& arg) { return isPlotOption(splitOption(arg).first); });
+}
+
+std::string usageText() {
+    return "Usage: brelt [--home DIR]                       start the calculator window\n"
+           "       brelt [OPTIONS] --eval FORMULA [--eval FORMULA ...]\n"
+           "       brelt [OPTIONS] [-]                      formulas from standard input, one a line\n"
+           "\n"
+           "Evaluates each formula as the Return key does and prints one line per formula:\n"
+           "the result, or the message and the position of the error in the formula.\n"
+           "\n"
+           "Options:\n"
+           "  --eval FORMULA        evaluate FORMULA (repeatable; \"?\" and variables carry over)\n"
+           "  --notation MODE       scn (default), fix, eng or sxg\n"
+           "  --digits N            result width, 0 to 255 (default 12; at least 8 for scn,\n"
+           "                        3 for fix, 11 for eng)\n"
+           "  --base BASE           dec (default), hex or bin\n"
+           "  --angle UNIT          deg (default) or rad\n"
+           "  --var X=FORMULA       give a variable (X Y Z V W I J K M N) its formula and value\n"
+           "  --home DIR            where Brelt's files live (also BRELT_HOME; default: the\n"
+           "                        program's folder)\n"
+           "  -                     read formulas from standard input (also without --eval)\n"
+           "  --help                show this text\n"
+           "\n"
+           "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error.\n";
+}
+
+} // namespace brelt::app
