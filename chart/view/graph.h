@@ -5,6 +5,7 @@
 // paint device (printer page, SVG, PDF) handed to DrawTo. Ranges are in axis space (decimal
 // logarithms on a logarithmic axis); pixel y grows downwards. Draw is never re-entered.
 #include "chart/data/graph_context.h"
+#include "chart/data/layer.h"
 #include "chart/view/chart_font.h"
 #include "chart/view/graph_parts.h"
 
@@ -62,7 +63,8 @@ public:
     virtual void Layout();
     // Reads layer blocks; a block that cannot be read is reported and loading goes on.
     virtual void LoadFromText(ChartTextReader& reader);
-    virtual void GetExtents(double& minX, double& maxX, double& minY, double& maxY) const;
+    // Union over the visible layers that have points, in data values.
+    virtual Extents GetExtents() const;
     virtual void MouseMove(ShiftState shift, int x, int y);
     virtual void MouseUp(MouseButton button, ShiftState shift, int x, int y);
     virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
@@ -87,6 +89,9 @@ public:
     ChartRanges homeRanges() const { return m_homeRanges; }
     QRect homePlotRect() const { return m_homePlotRect; }
     void saveHomeRanges(); // the ranges and plot rectangle before the first zoom
+    // Range ends written back by an axis after rounding; no layout.
+    void setXRange(double left, double right) { m_ranges.left = left, m_ranges.right = right; }
+    void setYRange(double bottom, double top) { m_ranges.bottom = bottom, m_ranges.top = top; }
     QRect GetPlotRect() const override { return m_plotRect; }
     QRect wholeArea() const { return m_wholeArea; }
     void setWholeArea(const QRect& area) { m_wholeArea = area; }
@@ -180,8 +185,37 @@ public:
     void setCursor(ChartCursor cursor) override;
     void showLayerProperties(TLayer& layer) override;
 
+    // What the layout and the margins need to know of an axis (read through the axis objects).
+    struct AxisFacts {
+        bool visible = true;
+        bool log = false;
+        bool invert = false;
+        bool autoMin = true;
+        bool autoMax = true;
+        double minimum = 123454321.0;
+        double maximum = 123454321.0;
+        QString name;
+        QFont labelFont;
+        QFont nameFont;
+        bool ticksOut = true;
+        int majorLength = 8;
+        int decimals = 1;
+    };
+    AxisFacts xFacts() const;
+    AxisFacts yFacts() const;
+
 private:
     void drawSteps();
+    void updateAxes(); // both axes recompute their ticks from the ranges
+    void drawAxes();
+    void switchOffYAutoMin();
+    void clearAxisLabels();
+    void createAxesAndZoom();
+    bool zoomMouseDown(MouseButton button, int x, int y);
+    bool zoomMouseMove(int x, int y);
+    bool zoomMouseUp(int x, int y);
+    bool zoomEnabled() const;
+    bool zoomDragging() const;
     void computeRanges();
     void applyMarkerMargins();
     void drawBackground();

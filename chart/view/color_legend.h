@@ -1,0 +1,44 @@
+#pragma once
+// TColorLegend: the colour scale of a colour-shaded contour map, a framed column of colour cells
+// beside the plot with the level values written as "%10.5g". The contour window hands it the
+// cells (value and colour, lowest first) and its kind; it takes space only while it has cells and
+// is visible.
+#include "chart/data/layer.h"
+
+#include <QRect>
+#include <vector>
+
+namespace brelt::chart {
+
+struct ColorCell {
+    double value = 0;
+    TColor color = clBlack;
+};
+
+class TColorLegend : public TLayer {
+public:
+    explicit TColorLegend(TGraphContext* graph);
+
+    QString className() const override { return QStringLiteral("TColorLegend"); }
+    void Clear() override { m_cells.clear(); }
+    void Draw() override;
+    int Count() const override { return static_cast<int>(m_cells.size()); }
+
+    void setCells(std::vector<ColorCell> cells) { m_cells = std::move(cells); }
+    const std::vector<ColorCell>& cells() const { return m_cells; }
+    int kind() const { return m_kind; }
+    void setKind(int kind) { m_kind = kind; }
+    bool takesSpace() const { return Visible() && !m_cells.empty(); }
+
+    static QString valueText(double value); // "%10.5g" without the leading blanks
+    // Reserves a column at the right of r.
+    void layout(QRect& r);
+    QRect box() const { return m_box; }
+
+private:
+    std::vector<ColorCell> m_cells;
+    int m_kind = 0;
+    QRect m_box;
+};
+
+} // namespace brelt::chart

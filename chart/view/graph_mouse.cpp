@@ -1,0 +1,161 @@
+// Mouse routing of the chart engine: the legend drag, the zoom, the status-bar read-out, then the
+// layers from last to first. While Draw runs every event only shows the hourglass.
+#include "chart/view/graph.h"
+
+#include "chart/data/series.h"
+#include "chart/view/graph_info.h"
+#include "chart/view/series_legend.h"
+#include "chart/view/ui_services.h"
+
+#include <QFontMetrics>
+
+#include <cmath>
+
+namespace brelt::chart {
+
+namespace {
+QString readout(double axisValue, bool log, int decimals) {
+    if (log) return QString::number(std::pow(10.0, axisValue), 'g', 5);
+    return QString::number(axisValue, 'f', std::clamp(decimals + 1, 0, 15));
+}
+
+int panelWidth(const QString& text) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    return QFontMetrics(font).horizontalAdvance(text + QStringLiteral("99"));
+}
+} // namespace
+
+bool TGraph::overSeriesLegend(int x, int y) const {
+    return m_legend->contains(x, y);
+}
+
+void TGraph::updateStatus(int x, int y) {
+    if (!m_host) return;
+    const AxisFacts xf = xFacts();
+    const AxisFacts yf = yFacts();
+    const QString xLabel = (xf.name.isEmpty() ? QStringLiteral("X") : xf.name) + QLatin1Char('=');
+    const QString yLabel = (yf.name.isEmpty() ? QStringLiteral("Y") : yf.name) + QLatin1Char('=');
+    const int d = m_depth3D;
+    const QRect area(QPoint(m_plotRect.left(), m_plotRect.top() - d),
+                     QPoint(m_plotRect.right() + d, m_plotRect.bottom()));
+    if (area.contains(x, y)) {
+        const QString xs = xLabel + readout(PixelToX(x), xf.log, xf.decimals);
+        const QString ys = yLabel + readout(PixelToY(y), yf.log, yf.decimals);
+        m_host->setStatusPanel(0, xs, panelWidth(xs));
+        m_host->setStatusPanel(1, ys, panelWidth(ys));
+    } else {
+        const QString xs = xLabel + QStringLiteral("n/a");
+        const QString ys = yLabel + QStringLiteral("n/a");
+        m_host->setStatusPanel(0, xs, panelWidth(xs));
+        m_host->setStatusPanel(1, ys, panelWidth(ys));
+        m_host->setChartCursor(ChartCursor::Default);
+    }
+}
+
+void TGraph::MouseMove(ShiftState shift, int x, int y) {
+    if (m_drawing) {
+        setCursor(ChartCursor::Hourglass);
+        return;
+    }
+    if (m_legend->dragging()) {
+        m_legend->dragTo(x, y);
+        Draw();
+        return;
+    }
+    updateStatus(x, y);
+    if (overSeriesLegend(x, y)) {
+        setCursor(ChartCursor::MoveIt);
+        return;
+    }
+    if (zoomMouseMove(x, y)) return;
+    for (int i = LayerCount() - 1; i >= 0; --i)
+        if (m_layers[static_cast<std::size_t>(i)]->MouseMove(x, y, shift)) return;
+}
+
+void TGraph::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    if (m_drawing) {
+        setCursor(ChartCursor::Hourglass);
+        return;
+    }
+    if (overSeriesLegend(x, y)) {
+        m_legend->beginDrag(x, y);
+        return;
+    }
+    const int d = m_depth3D;
+    const QRect area(QPoint(m_plotRect.left(), m_plotRect.top() - d),
+                     QPoint(m_plotRect.right() + d, m_plotRect.bottom()));
+    if (area.contains(x, y) && button == MouseButton::Left && zoomMouseDown(button, x, y)) return;
+    if (m_info->Visible() && m_info->MouseDown(x, y, button, shift)) {
+        Draw();
+        return;
+    }
+    // Among several hit series the nearest one takes the press.
+    TSeries* nearest = nullptr;
+    double best = 0;
+    for (int i = LayerCount() - 1; i >= 0; --i) {
+        auto* series = dynamic_cast<TSeries*>(m_layers[static_cast<std::size_t>(i)].get());
+        if (!series || !series->Visible()) continue;
+        const int hit = series->hitTest(x, y);
+        if (hit < 0) continue;
+        const double distance = series->hitDistance(x, y, hit);
+        if (!nearest || distance < best) nearest = series, best = distance;
+    }
+    if (nearest) {
+        nearest->MouseMove(x, y, shift);
+        if (nearest->MouseDown(x, y, button, shift)) return;
+    }
+    for (int i = LayerCount() - 1; i >= 0; --i) {
+        TLayer* layer = m_layers[static_cast<std::size_t>(i)].get();
+        if (dynamic_cast<TSeries*>(layer)) continue;
+        if (layer->MouseDown(x, y, button, shift)) return;
+    }
+    if (button == MouseButton::Right && m_host) m_host->popupChartMenu(x, y);
+}
+
+void TGraph::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (m_drawing) {
+        setCursor(ChartCursor::Hourglass);
+        return;
+    }
+    if (m_legend->dragging()) {
+        m_legend->endDrag();
+        Draw();
+        return;
+    }
+    if (zoomMouseUp(x, y)) {
+        Draw();
+        setCursor(ChartCursor::Default);
+        return;
+    }
+    for (const auto& layer : m_layers)
+        if (dynamic_cast<TSeries*>(layer.get())) layer->MouseUp(x, y, button, shift);
+}
+
+void TGraph::showError(const QString& text) {
+    uiServices().message(nullptr, QStringLiteral("Error"), text, MessageKind::Error);
+}
+
+SeriesLegendEntry* TGraph::addLineLegend(TSeries& series) {
+    TLineLegend* entry = m_legend->AddEntry(series.Name());
+    series.LinkLegend(entry);
+    return entry;
+}
+
+void TGraph::showInfo(TSeries& series, int index) {
+    if (index < 0 || index >= series.Count()) return;
+    const WorldPoint p = series.pointAt(index);
+    m_info->addLocation({&series, p.X, p.Y, index});
+    Draw();
+}
+
+void TGraph::setCursor(ChartCursor cursor) {
+    if (m_host) m_host->setChartCursor(cursor);
+}
+
+void TGraph::showLayerProperties(TLayer& layer) {
+    (void)layer;
+    if (m_host) m_host->showProperties();
+}
+
+} // namespace brelt::chart
