@@ -160,6 +160,7 @@ private:
     void drawSegment3D(QPainter& painter, QPoint a, QPoint b) const;
     bool insideVisible(const WorldPoint& p) const;
     void readPoint(ChartTextReader& reader);
+    void readPointBody(ChartTextReader& reader);
     void finishLoading(bool hadLegend);
     void moveHitPoint(int x, int y);
 

@@ -64,6 +64,16 @@ void TSeries::SaveToText(ChartTextWriter& w) const {
 
 void TSeries::readPoint(ChartTextReader& reader) {
     expectLine(reader, kGraphData);
+    try {
+        readPointBody(reader);
+    } catch (ChartReadError& e) {
+        if (e.className.isEmpty()) e.className = kGraphData;
+        throw;
+    }
+    expectLine(reader, kGraphData);
+}
+
+void TSeries::readPointBody(ChartTextReader& reader) {
     const QStringList f = reader.splitFields(reader.readLine(), 11, true);
     auto rec = std::make_unique<TGraphData>();
     rec->Graph = m_graph;
@@ -81,10 +91,14 @@ void TSeries::readPoint(ChartTextReader& reader) {
     if (!noMarker) {
         expectLine(reader, kMarker);
         rec->Marker.emplace();
-        rec->Marker->LoadFromText(reader);
+        try {
+            rec->Marker->LoadFromText(reader);
+        } catch (ChartReadError& e) {
+            if (e.className.isEmpty()) e.className = kMarker;
+            throw;
+        }
     }
     m_points.push_back(std::move(rec));
-    expectLine(reader, kGraphData);
 }
 
 void TSeries::LoadFromText(ChartTextReader& reader) {
