@@ -79,9 +79,13 @@ TEST(UserFunc, SubstitutesArgumentTextsVerbatimInOnePass) {
 TEST(UserFunc, RefusesMoreParametersThanPlaceholders) {
     std::string params, body;
     for (int i = 0; i < 32; ++i) {
-        const std::string name = "p" + std::string(1, static_cast<char>('a' + i % 26)) + std::to_string(i);
-        params += (i ? "," : "") + name;
-        body += (i ? "+" : "") + name;
+        const std::string name{'p', static_cast<char>('a' + i / 26), static_cast<char>('a' + i % 26)};
+        if (i > 0) {
+            params.push_back(',');
+            body.push_back('+');
+        }
+        params.append(name);
+        body.append(name);
     }
     EXPECT_FALSE(TUserFunc("big(" + params + ")=" + body).Valid());
 }
