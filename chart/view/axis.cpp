@@ -1,0 +1,113 @@
+#include "chart/view/axis.h"
+
+#include "chart/view/graph.h"
+
+#include <algorithm>
+
+namespace brelt::chart {
+
+TAxis::TAxis(TGraph& graph) : m_graph(graph) {}
+
+void TAxis::ComputeTicks(double min, double max) {
+    m_rangeLow = std::min(min, max);
+    m_rangeHigh = std::max(min, max);
+    TickOptions options;
+    options.autoMin = m_autoMin;
+    options.autoMax = m_autoMax;
+    options.zoomed = m_graph.zoomInForce();
+    options.log = m_log;
+    if (auto scale = brelt::chart::ComputeTicks(min, max, options)) m_scale = *scale;
+}
+
+void TAxis::UpdateRange(ChartRanges& ranges) {
+    if (m_extending) return;
+    auto [first, second] = endsOf(ranges);
+    const bool ascending = first <= second;
+    TickOptions options;
+    options.autoMin = m_autoMin;
+    options.autoMax = m_autoMax;
+    options.zoomed = m_graph.zoomInForce();
+    options.log = m_log;
+    m_rangeLow = std::min(first, second);
+    m_rangeHigh = std::max(first, second);
+    const auto scale = brelt::chart::ComputeTicks(m_rangeLow, m_rangeHigh, options);
+    if (!scale) return; // a zero range keeps the ticks; Layout widens the range
+    m_scale = *scale;
+    if (options.zoomed) return;
+    double& low = ascending ? first : second;
+    double& high = ascending ? second : first;
+    if (m_autoMin && !m_log) low = scale->min;
+    if (m_autoMax && !m_log) high = scale->max;
+    setEnds(ranges, first, second);
+}
+
+void TAxis::Extend(int before, int after) {
+    if (before == 0 && after == 0) return;
+    m_scale = brelt::chart::Extend(m_scale, before, after);
+    ChartRanges ranges = m_graph.ranges();
+    auto [first, second] = endsOf(ranges);
+    const bool ascending = first <= second;
+    (ascending ? first : second) = m_scale.min;
+    (ascending ? second : first) = m_scale.max;
+    setEnds(ranges, first, second);
+    m_extending = true;
+    m_graph.SetRanges(ranges);
+    m_extending = false;
+}
+
+std::vector<Tick> TAxis::ticksToDraw() const {
+    const auto [first, second] = endsOf(m_graph.ranges());
+    if (m_log) return logTicks(first, second);
+    std::vector<Tick> ticks = linearTicks(m_scale);
+    // Ticks are walked from the left (bottom) end: downwards on an inverted axis.
+    if (first > second) std::reverse(ticks.begin(), ticks.end());
+    return ticks;
+}
+
+QColor TAxis::penColor() const {
+    return m_graph.monochromeText() ? QColor(Qt::black) : toQColor(m_color);
+}
+
+QColor TAxis::textColor() const {
+    return m_graph.monochromeText() ? QColor(Qt::black) : toQColor(m_font.color);
+}
+
+std::pair<double, double> TXAxis::endsOf(const ChartRanges& ranges) const {
+    return {ranges.left, ranges.right};
+}
+
+void TXAxis::setEnds(ChartRanges& ranges, double first, double second) const {
+    ranges.left = first;
+    ranges.right = second;
+}
+
+std::pair<double, double> TYAxis::endsOf(const ChartRanges& ranges) const {
+    return {ranges.bottom, ranges.top};
+}
+
+void TYAxis::setEnds(ChartRanges& ranges, double first, double second) const {
+    ranges.bottom = first;
+    ranges.top = second;
+}
+
+void applyTicks3D(TXAxis& x, TYAxis& y, int frameWidth) {
+    for (TAxis* axis : {static_cast<TAxis*>(&x), static_cast<TAxis*>(&y)}) {
+        axis->Ticks().MinorVisible = false;
+        axis->Ticks().Direction = TTicksDirection::tdIN;
+        axis->Ticks().MajorLength = frameWidth;
+        axis->setAxisLine(false);
+    }
+}
+
+void applyTicks2D(TXAxis& x, TYAxis& y) {
+    x.Ticks().MinorVisible = true;
+    x.Ticks().Direction = TTicksDirection::tdOut;
+    x.Ticks().MajorLength = 9;
+    y.Ticks().MinorVisible = true;
+    y.Ticks().Direction = TTicksDirection::tdOut;
+    y.Ticks().MinorLength = 3;
+    x.setAxisLine(true);
+    y.setAxisLine(true);
+}
+
+} // namespace brelt::chart
