@@ -68,7 +68,8 @@ int TSeries::hitTest(int x, int y) const {
         }
         const QPoint a(g.XToPixel(r.Prev.X), g.YToPixel(r.Prev.Y));
         const QPoint b(g.XToPixel(r.Pt.X), g.YToPixel(r.Pt.Y));
-        const QRect box = QRect(a, b).normalized().adjusted(-tx, -ty, tx, ty);
+        const QRect box(QPoint(std::min(a.x(), b.x()) - tx, std::min(a.y(), b.y()) - ty),
+                        QPoint(std::max(a.x(), b.x()) + tx, std::max(a.y(), b.y()) + ty));
         if (!box.contains(mouse)) continue;
         switch (m_style) {
         case SeriesStyle::Line:
