@@ -142,7 +142,8 @@ void TXAxis::Draw() {
     for (const Tick& tick : ticks) {
         const int x = m_graph.XToPixel(tick.value);
         if (x > plot.right() + 1 || x < plot.left() - 1) continue;
-        const bool inside = x >= rect.left() && x <= rect.right();
+        // The whole plot width counts, so that ticks at the range's very ends keep their labels.
+        const bool inside = x >= plot.left() && x <= plot.right();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x, y0, x, y0 + g.major);
             if (shown && inside && majorIndex % labelInterval() == 0) {
@@ -160,7 +161,7 @@ void TXAxis::Draw() {
                 firstLabel = false;
             }
             ++majorIndex;
-        } else if (shown && Ticks().MinorVisible && x >= rect.left() - 1 && x <= rect.right() + 1) {
+        } else if (shown && Ticks().MinorVisible && x >= plot.left() - 1 && x <= plot.right() + 1) {
             painter->drawLine(x, y0, x, y0 + g.minor);
         }
     }
@@ -241,7 +242,7 @@ void TYAxis::Draw() {
     for (const Tick& tick : ticks) {
         const int y = m_graph.YToPixel(tick.value);
         if (y < plot.top() - 1 || y > plot.bottom() + 1) continue;
-        const bool inside = y >= rect.top() && y <= rect.bottom();
+        const bool inside = y >= plot.top() && y <= plot.bottom();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x0, y, x0 - g.major, y);
             if (shown && inside && majorIndex % labelInterval() == 0) {
@@ -262,7 +263,7 @@ void TYAxis::Draw() {
                 firstLabel = false;
             }
             ++majorIndex;
-        } else if (shown && Ticks().MinorVisible && y >= rect.top() - 1 && y <= rect.bottom() + 1) {
+        } else if (shown && Ticks().MinorVisible && y >= plot.top() - 1 && y <= plot.bottom() + 1) {
             painter->drawLine(x0, y, x0 - g.minor, y);
         }
     }
