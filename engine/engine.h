@@ -194,13 +194,13 @@ private:
     friend class NestingGuard;
     Real readTerm();
     Real readPrimary();
-    Real readNumber(int sign);
-    Real readName(int sign);
-    Real readVariable(int slotNumber, int sign, int nameStart);
-    Real assignVariable(int slotNumber, int nameStart);
+    Real readNumber(Real sign);
+    Real readName(Real sign);
+    Real readVariable(int slotNumber, Real sign);
+    Real assignVariable(int slotNumber);
     Real defineUserVariable(const std::string& name, int nameStart);
-    Real callFunction(int code, int sign, int nameStart);
-    void checkFollow(Real& value, Real before);
+    Real callFunction(int code, Real sign, int nameStart);
+    void checkFollow(Real& value);
     void recordValue(Real value);
 
     std::string m_expr;

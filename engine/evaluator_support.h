@@ -1,0 +1,43 @@
+#pragma once
+// Internal helpers shared by the evaluator's source files.
+#include "engine/engine.h"
+
+namespace brelt::engine {
+
+// Counts the evaluator's recursion. Each guarded level adds its weight while it runs; beyond
+// kMaxNesting the level reports "Stack overflow" instead of going deeper. The limit sits far below
+// what the real stack bears, also with the larger frames of a sanitizer build.
+class NestingGuard {
+public:
+    explicit NestingGuard(Engine& engine, int weight = 1) : m_engine(engine), m_weight(weight) {
+        m_engine.m_nesting += weight;
+    }
+    ~NestingGuard() { m_engine.m_nesting -= m_weight; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+
+    // True (with "Stack overflow" raised) when this level is one too many.
+    bool exceeded() {
+        if (m_engine.m_nesting <= kMaxNesting) return false;
+        if (!m_engine.ErrorFlag) m_engine.SetError(kStackOverflow);
+        return true;
+    }
+
+private:
+    Engine& m_engine;
+    int m_weight;
+};
+
+// Applies catalogue function `code` to its arguments (b is UndefinedMark when not given). Domain
+// errors go through engine.DomainError.
+Real ApplyFunction(Engine& engine, int code, Real a, Real b, bool secondGiven);
+
+// The power rule: b^p, with 0^0 = 1, 0 to a negative power "Division by zero", a negative base
+// with a fractional exponent "Argument Negative", results below 3.4E-1000 flushed to 0 and results
+// beyond the extended range "Overflow".
+Real RaisePower(Engine& engine, Real b, Real p);
+
+// Truncates toward zero into a 32-bit signed integer; false when the value does not fit.
+bool TruncateToInt32(Real x, int& out);
+
+} // namespace brelt::engine
