@@ -5,8 +5,10 @@
 #include "chart/data/series.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
+#include <climits>
 #include <cmath>
 
 namespace brelt::chart {
@@ -41,6 +43,31 @@ public:
 
 private:
     std::vector<QPoint> m_run;
+};
+
+// One marker symbol rendered into a small transparent image, reused while the symbol stays the same.
+class MarkerSprite {
+public:
+    void draw(QPainter& painter, const TMarker& m, QPoint centre, double pixels) {
+        if (m_image.isNull() || m.Style != m_key.Style || m.FillColor != m_key.FillColor ||
+            m.PenColor != m_key.PenColor || pixels != m_pixels) {
+            m_key = m;
+            m_pixels = pixels;
+            m_half = static_cast<int>(std::ceil(pixels / 2)) + 3;
+            m_image = QImage(2 * m_half + 1, 2 * m_half + 1, QImage::Format_ARGB32_Premultiplied);
+            m_image.fill(Qt::transparent);
+            QPainter p(&m_image);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            m.Draw(p, QPointF(m_half, m_half), pixels);
+        }
+        painter.drawImage(centre.x() - m_half, centre.y() - m_half, m_image);
+    }
+
+private:
+    TMarker m_key;
+    double m_pixels = -1;
+    int m_half = 0;
+    QImage m_image;
 };
 
 } // namespace
@@ -254,8 +281,14 @@ void TSeries::drawMarkers(QPainter& painter) const {
     const TGraphContext& g = *m_graph;
     const int n = Count();
     const QFont font = g.chartFont();
+    // On a bitmap without scaling, each distinct symbol is painted once into a sprite and copied
+    // to its points; printers, SVG and PDF get real vector symbols.
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
+                        painter.worldTransform().type() <= QTransform::TxTranslate;
+    MarkerSprite sprite;
     int lastSize = -1;
     double pixels = 0;
+    QPoint lastCentre(INT_MIN, INT_MIN);
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int i = 0; i < n; ++i) {
         if (!markerDrawnAt(i, n, m_markerStep)) continue;
@@ -263,11 +296,17 @@ void TSeries::drawMarkers(QPainter& painter) const {
         if (!r.Marker || r.Marker->Style == TMarkerStyle::msNone) continue;
         const WorldPoint p = pointAt(i);
         if (!insideVisible(p)) continue;
+        const QPoint centre(g.XToPixel(p.X), g.YToPixel(p.Y));
+        if (centre == lastCentre && r.Marker->Size == lastSize) continue; // same symbol, same place
+        lastCentre = centre;
         if (r.Marker->Size != lastSize) {
             lastSize = r.Marker->Size;
             pixels = TMarker::pixelSize(font, lastSize, painter.device());
         }
-        r.Marker->Draw(painter, QPointF(g.XToPixel(p.X), g.YToPixel(p.Y)), pixels);
+        if (raster)
+            sprite.draw(painter, *r.Marker, centre, pixels);
+        else
+            r.Marker->Draw(painter, QPointF(centre), pixels);
     }
 }
 
