@@ -3,6 +3,7 @@
 #include "chart/view/graph.h"
 #include "chart/view/settings_store.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <cmath>
@@ -167,7 +168,7 @@ void TZoom::SaveSettings(SettingsStore& store, const QString& section) const {
     store.writeInt(section, QStringLiteral("Plot_Zoom_Steps"), m_steps);
     // This key has always held the change per step; written with a point so that it never reads
     // as a colour.
-    QString text = QString::number(m_changePerStep, 'g', 17);
+    QString text = QString::number(m_changePerStep, 'g', QLocale::FloatingPointShortest);
     if (!text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e'))) text += QStringLiteral(".0");
     store.writeString(section, QStringLiteral("Plot_Zoom_Color"), text);
 }
