@@ -23,7 +23,7 @@ void TLayer::SaveToText(ChartTextWriter& writer) const {
 }
 
 void TLayer::readLayerLines(ChartTextReader& reader) {
-    setName(reader.readLine().trimmed());
+    setName(reader.readLine());
     const QStringList f = reader.splitFields(reader.readLine(), 3, false);
     m_color = static_cast<TColor>(ChartTextReader::toInteger(f[0]));
     m_visible = ChartTextReader::toBool(f[1]);

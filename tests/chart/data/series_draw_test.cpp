@@ -200,3 +200,47 @@ TEST(SeriesDraw, TenThousandPointsStayOneConnectedLine) {
 
 } // namespace
 } // namespace brelt::chart
+
+namespace brelt::chart {
+namespace {
+
+// While a drawing-exchange export runs, line segments go to the export instead of the canvas.
+class RecordingDxf : public DxfSink {
+public:
+    void line(const QString& layer, double x1, double y1, double x2, double y2, TColor color) override {
+        lines << QStringLiteral("%1 %2,%3-%4,%5 %6").arg(layer).arg(x1).arg(y1).arg(x2).arg(y2).arg(color);
+    }
+    QStringList lines;
+};
+
+class DxfGraph : public test::TestGraph {
+public:
+    DxfSink* dxfSink() const override { return sink; }
+    DxfSink* sink = nullptr;
+};
+
+TEST(SeriesDxf, SegmentsGoToTheExportInsteadOfTheCanvas) {
+    struct Case {
+        SeriesStyle style;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {SeriesStyle::Line, {"f 0,0-0,0 255", "f 0,0-0.5,1 255", "f 0.5,1-1,0 255"}},
+        {SeriesStyle::PiecewiseConstant,
+         {"f 0,0-0,0 255", "f 0,0-0,0 255", "f 0,0-0.5,0 255", "f 0.5,0-0.5,1 255", "f 0.5,1-1,1 255"}},
+    };
+    for (const auto& c : cases) {
+        DxfGraph g;
+        RecordingDxf dxf;
+        g.sink = &dxf;
+        auto* s = g.add(std::make_unique<TSeries>(&g, QStringLiteral("f"), c.style, clRed));
+        for (WorldPoint p : {WorldPoint{0, 0}, WorldPoint{0.5, 1}, WorldPoint{1, 0}})
+            s->AddPoint(clRed, QString(), p.X, p.Y);
+        const QImage& img = g.drawAll();
+        EXPECT_EQ(dxf.lines, c.expected);
+        EXPECT_EQ(img.pixel(g.XToPixel(0.25), g.YToPixel(0.5)), qRgb(255, 255, 255));
+    }
+}
+
+} // namespace
+} // namespace brelt::chart
