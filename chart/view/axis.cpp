@@ -8,7 +8,7 @@ namespace brelt::chart {
 
 TAxis::TAxis(TGraph& graph) : m_graph(graph) {}
 
-void TAxis::ComputeTicks(double min, double max) {
+bool TAxis::ComputeTicks(double min, double max) {
     m_rangeLow = std::min(min, max);
     m_rangeHigh = std::max(min, max);
     TickOptions options;
@@ -16,33 +16,29 @@ void TAxis::ComputeTicks(double min, double max) {
     options.autoMax = m_autoMax;
     options.zoomed = m_graph.zoomInForce();
     options.log = m_log;
-    if (auto scale = brelt::chart::ComputeTicks(min, max, options)) m_scale = *scale;
+    const auto scale = brelt::chart::ComputeTicks(m_rangeLow, m_rangeHigh, options);
+    if (!scale) return false; // a zero range keeps the ticks; Layout widens the range
+    m_scale = *scale;
+    m_hasScale = true;
+    return true;
 }
 
 void TAxis::UpdateRange(ChartRanges& ranges) {
     if (m_extending) return;
     auto [first, second] = endsOf(ranges);
+    if (!ComputeTicks(first, second) || m_graph.zoomInForce() || m_log) return;
+    // Write the rounded automatic ends back where they belong: the larger end sits first on an
+    // inverted axis.
     const bool ascending = first <= second;
-    TickOptions options;
-    options.autoMin = m_autoMin;
-    options.autoMax = m_autoMax;
-    options.zoomed = m_graph.zoomInForce();
-    options.log = m_log;
-    m_rangeLow = std::min(first, second);
-    m_rangeHigh = std::max(first, second);
-    const auto scale = brelt::chart::ComputeTicks(m_rangeLow, m_rangeHigh, options);
-    if (!scale) return; // a zero range keeps the ticks; Layout widens the range
-    m_scale = *scale;
-    if (options.zoomed) return;
     double& low = ascending ? first : second;
     double& high = ascending ? second : first;
-    if (m_autoMin && !m_log) low = scale->min;
-    if (m_autoMax && !m_log) high = scale->max;
+    if (m_autoMin) low = m_scale.min;
+    if (m_autoMax) high = m_scale.max;
     setEnds(ranges, first, second);
 }
 
 void TAxis::Extend(int before, int after) {
-    if (before == 0 && after == 0) return;
+    if ((before == 0 && after == 0) || !m_hasScale) return;
     m_scale = brelt::chart::Extend(m_scale, before, after);
     ChartRanges ranges = m_graph.ranges();
     auto [first, second] = endsOf(ranges);

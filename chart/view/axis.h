@@ -61,8 +61,9 @@ public:
     // Room for bars: the first tick moves `before` steps down, the upper end `after` steps up,
     // and the chart takes the new ends.
     virtual void Extend(int before, int after);
-    // Ticks for [min, max] in axis space (either order); a zero range keeps the previous ticks.
-    virtual void ComputeTicks(double min, double max);
+    // Ticks for [min, max] in axis space (either order); false, keeping the previous ticks, for a
+    // zero or non-finite range.
+    virtual bool ComputeTicks(double min, double max);
     virtual void UpdateRange(ChartRanges& ranges);
 
     // Published properties.
@@ -147,6 +148,7 @@ private:
     double m_rangeLow = 0.0; // the ends last given to the tick computation
     double m_rangeHigh = 1.0;
     TickScale m_scale;
+    bool m_hasScale = false; // ticks were computed at least once
     int m_labelInterval = 1;
     QString m_name;
     TChartFont m_font;
