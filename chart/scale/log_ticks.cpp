@@ -42,6 +42,17 @@ std::vector<Tick> logTicks(double left, double right) {
         }
         ticks.push_back(std::move(tick));
     }
+    // A range inside one decade holds no decade tick: without help the axis would show no number
+    // at all, so its ticks carry their values instead.
+    const bool anyMajor = std::any_of(ticks.begin(), ticks.end(), [](const Tick& t) { return t.major; });
+    if (!anyMajor) {
+        for (Tick& tick : ticks) {
+            const int decade = static_cast<int>(std::floor(std::log10(tick.value) + 1e-9));
+            const double step = 0.9 * std::pow(10.0, decade);
+            tick.major = true;
+            tick.label = tickLabel(tick.value, step, std::max(0, 1 - decade));
+        }
+    }
     if (left > right) std::reverse(ticks.begin(), ticks.end());
     return ticks;
 }

@@ -53,7 +53,8 @@ std::vector<Tick> linearTicks(const TickScale& scale);
 
 // The ticks of a logarithmic axis whose axis-space ends are left and right (right < left on an
 // inverted axis), in the order from left to right, only those within the range. Ten equal linear
-// steps per decade; the first of each decade is major and labelled "10" with the decade.
+// steps per decade; the first of each decade is major and labelled "10" with the decade. A range
+// that holds no decade tick labels every tick with its value instead.
 std::vector<Tick> logTicks(double left, double right);
 
 // The label of a linear tick: representation noise dropped, `decimals` decimals, a final ".0"

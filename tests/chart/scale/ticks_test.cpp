@@ -210,6 +210,13 @@ TEST(LogTicks, NegativeDecadesAndInvertedAxis) {
     EXPECT_EQ(majorLabels(inverted), (std::vector<std::string>{"10^3", "10^2", "10^1", "10^0"}));
 }
 
+TEST(LogTicks, ARangeWithoutADecadeLabelsItsTicks) {
+    // 10^0.2 = 1.58 .. 10^0.6 = 3.98: no decade inside, so 1.9, 2.8 and 3.7 carry their values.
+    EXPECT_EQ(majorLabels(logTicks(0.2, 0.6)), (std::vector<std::string>{"1.9", "2.8", "3.7"}));
+    EXPECT_EQ(majorLabels(logTicks(-1.6, -1.4)), (std::vector<std::string>{"0.028", "0.037"}));
+    EXPECT_TRUE(logTicks(2.3, 2.4).empty()); // 200..251 falls between the steps of 90
+}
+
 TEST(LogTicks, AbsurdRangesGiveNoTicksInsteadOfHanging) {
     EXPECT_TRUE(logTicks(0.0, 1e9).empty());
     EXPECT_TRUE(logTicks(std::nan(""), 1.0).empty());
