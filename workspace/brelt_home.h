@@ -1,0 +1,30 @@
+#pragma once
+// Where Brelt keeps its files: `--home DIR`, else the environment variable BRELT_HOME, else the
+// program's own directory; when that folder cannot be written (an installed program), the user's
+// data folder, so settings are never lost silently.
+#include <QString>
+#include <QStringList>
+
+namespace brelt::workspace {
+
+struct HomeChoice {
+    QString directory;
+    QString error; // set when an explicitly chosen folder could not be made
+};
+
+// `arguments` are the program's arguments (the program name first).
+HomeChoice chooseHomeDirectory(const QStringList& arguments, const QString& environmentHome,
+                               const QString& programDirectory, const QString& userDataDirectory);
+
+// The paths of the files in a home folder.
+struct HomePaths {
+    QString home;
+    QString ini() const { return home + QStringLiteral("/Brelt.INI"); }
+    QString history() const { return home + QStringLiteral("/Brelt.HST"); }
+    QString constants() const { return home + QStringLiteral("/Brelt.CON"); }
+    QString variables() const { return home + QStringLiteral("/Brelt.USR"); }
+    QString functions() const { return home + QStringLiteral("/Brelt.FNC"); }
+    QString base() const { return home + QStringLiteral("/Brelt"); }
+};
+
+} // namespace brelt::workspace
