@@ -98,7 +98,7 @@ Real Engine::readName(Real sign) {
         if (delimiter == '=') return sign * assignVariable(slotNumber);
         return readVariable(slotNumber, sign);
     }
-    if (FunctionTable[static_cast<size_t>(code)].arity == 0 && code != kLoopCode) {
+    if (code != kLoopCode && FunctionTable[static_cast<size_t>(code)].arity == 0) {
         Real value = 0;
         if (code == kCodeRandom)
             value = Random.next();
