@@ -80,13 +80,14 @@ std::vector<std::vector<QRectF>> barGroupGeometry(const TGraphContext& graph,
         long double sum = 0;
         if (mode == BarMode::Stacked100)
             for (TSeries* s : series)
-                if (i < s->Count()) sum += s->pointAt(i).Y;
+                if (i < s->Count() && isFinite(s->pointAt(i))) sum += s->pointAt(i).Y;
         long double base = 0;
         for (size_t k = 0; k < series.size(); ++k) {
             TSeries* s = series[k];
             if (i >= s->Count()) continue;
             if (!stacked) base = 0;
             const WorldPoint p = s->pointAt(i);
+            if (!isFinite(p)) continue; // its rectangle stays empty
             long double top = p.Y + base;
             long double bottom = base != 0 ? base : static_cast<long double>(baseline);
             base = top;
@@ -148,8 +149,9 @@ void drawBarGroup(TGraphContext& graph) {
         const int i = reversed ? maxCount - 1 - n : n;
         for (size_t k = 0; k < series.size(); ++k) {
             if (i >= series[k]->Count()) continue;
-            paintBar(*painter, rects[k][static_cast<size_t>(i)], series[k]->GetColor(), graph.depth3D(),
-                     series[k]->devicePenWidth());
+            const QRectF& rect = rects[k][static_cast<size_t>(i)];
+            if (rect.isNull()) continue;
+            paintBar(*painter, rect, series[k]->GetColor(), graph.depth3D(), series[k]->devicePenWidth());
         }
     }
     painter->restore();

@@ -6,6 +6,7 @@
 #include "chart/data/marker.h"
 
 #include <QString>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -20,6 +21,12 @@ struct WorldPoint {
     bool operator==(const WorldPoint&) const = default;
 };
 
+// Points with NaN or infinite coordinates (possible in imported data) are left out of drawing
+// and hit testing; they break a line into two runs.
+inline bool isFinite(const WorldPoint& p) {
+    return std::isfinite(p.X) && std::isfinite(p.Y);
+}
+
 struct TGraphData {
     TGraphContext* Graph = nullptr;
     std::int32_t Tag = 1;
@@ -33,6 +40,8 @@ struct TGraphData {
     TColor Color = clBlack;
     std::int32_t Extra = 0;
     TSeries* Series = nullptr;
+
+    bool isFiniteSegment() const { return isFinite(Prev) && isFinite(Pt); }
 };
 
 } // namespace brelt::chart

@@ -38,6 +38,7 @@ public:
     void add(QPoint p) {
         if (m_run.empty() || m_run.back() != p) m_run.push_back(p);
     }
+    void reset() { m_run.clear(); }
     const std::vector<QPoint>& run() const { return m_run; }
     bool empty() const { return m_run.empty(); }
 
@@ -128,14 +129,14 @@ void TSeries::Draw() {
 void TSeries::drawLines(QPainter& painter) const {
     if (DxfSink* dxf = m_graph->dxfSink()) {
         for (const auto& r : m_points)
-            dxf->line(m_name, r->Prev.X, r->Prev.Y, r->Pt.X, r->Pt.Y, m_color);
+            if (r->isFiniteSegment()) dxf->line(m_name, r->Prev.X, r->Prev.Y, r->Pt.X, r->Pt.Y, m_color);
         return;
     }
     const TGraphContext& g = *m_graph;
     auto px = [&g](const WorldPoint& w) { return QPoint(g.XToPixel(w.X), g.YToPixel(w.Y)); };
     if (g.depth3D() > 0) {
         for (const auto& r : m_points)
-            drawSegment3D(painter, px(r->Prev), px(r->Pt));
+            if (r->isFiniteSegment()) drawSegment3D(painter, px(r->Prev), px(r->Pt));
         return;
     }
     RunBuilder runs(m_points.size() + 1);
@@ -146,7 +147,12 @@ void TSeries::drawLines(QPainter& painter) const {
     };
     for (size_t i = 0; i < m_points.size(); ++i) {
         const TGraphData& r = *m_points[i];
-        if (i == 0 || !(r.Prev == last)) {
+        if (!r.isFiniteSegment()) {
+            flush();
+            runs.reset();
+            continue;
+        }
+        if (runs.empty() || !(r.Prev == last)) {
             flush();
             runs.start(px(r.Prev));
         }
@@ -174,6 +180,7 @@ void TSeries::drawSteps(QPainter& painter) const {
         for (size_t i = 0; i < n; ++i) {
             const TGraphData& r = *m_points[i];
             dxf->line(m_name, r.Prev.X, r.Prev.Y, r.Pt.X, r.Prev.Y, m_color);
+            if (!r.isFiniteSegment()) continue;
             if (i + 1 < n) dxf->line(m_name, r.Pt.X, r.Prev.Y, r.Pt.X, r.Pt.Y, m_color);
         }
         return;
@@ -187,8 +194,13 @@ void TSeries::drawSteps(QPainter& painter) const {
     };
     for (size_t i = 0; i < n; ++i) {
         const TGraphData& r = *m_points[i];
+        if (!r.isFiniteSegment()) {
+            flush();
+            runs.reset();
+            continue;
+        }
         const int yPrev = g.YToPixel(r.Prev.Y);
-        if (i == 0 || !(r.Prev == last)) {
+        if (runs.empty() || !(r.Prev == last)) {
             flush();
             runs.start(QPoint(g.XToPixel(r.Prev.X), yPrev));
         }
@@ -219,7 +231,12 @@ void TSeries::drawArea(QPainter& painter) const {
     };
     for (size_t i = 0; i < m_points.size(); ++i) {
         const TGraphData& rec = *m_points[i];
-        if (i == 0 || !(rec.Prev == last)) {
+        if (!rec.isFiniteSegment()) {
+            flush();
+            runs.reset();
+            continue;
+        }
+        if (runs.empty() || !(rec.Prev == last)) {
             flush();
             runs.start(QPoint(g.XToPixel(rec.Prev.X), g.YToPixel(rec.Prev.Y)));
         }
@@ -254,6 +271,7 @@ void TSeries::drawSingleBars(QPainter& painter) {
     for (int k = 0; k < n; ++k) {
         const int i = reversed ? n - 1 - k : k;
         const WorldPoint p = pointAt(i);
+        if (!isFinite(p)) continue;
         const double top = std::clamp(p.Y, lo, hi);
         const double cx = g.XToPixel(p.X);
         const double yt = g.YToPixel(top);
@@ -295,7 +313,7 @@ void TSeries::drawMarkers(QPainter& painter) const {
         const TGraphData& r = *m_points[static_cast<size_t>(i)];
         if (!r.Marker || r.Marker->Style == TMarkerStyle::msNone) continue;
         const WorldPoint p = pointAt(i);
-        if (!insideVisible(p)) continue;
+        if (!isFinite(p) || !insideVisible(p)) continue;
         const QPoint centre(g.XToPixel(p.X), g.YToPixel(p.Y));
         if (centre == lastCentre && r.Marker->Size == lastSize) continue; // same symbol, same place
         lastCentre = centre;

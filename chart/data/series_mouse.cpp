@@ -49,6 +49,7 @@ int TSeries::hitTest(int x, int y) const {
         const double base = barBaseline(g);
         for (int i = 0; i < n; ++i) {
             const WorldPoint p = pointAt(i);
+            if (!isFinite(p)) continue;
             const double cx = g.XToPixel(p.X);
             const double yt = g.YToPixel(p.Y), yb = g.YToPixel(base);
             const QRectF r(QPointF(cx - width / 2, std::min(yt, yb)),
@@ -60,6 +61,7 @@ int TSeries::hitTest(int x, int y) const {
 
     for (int i = 0; i < n; ++i) {
         const TGraphData& r = *m_points[static_cast<size_t>(i)];
+        if (!r.isFiniteSegment()) continue;
         if (m_style == SeriesStyle::Points && r.Marker && r.Marker->Style != TMarkerStyle::msNone) {
             const WorldPoint p = pointAt(i);
             if (r.Flag1 && std::abs(x - g.XToPixel(p.X)) <= tx && std::abs(y - g.YToPixel(p.Y)) <= ty)

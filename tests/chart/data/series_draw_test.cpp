@@ -5,6 +5,7 @@
 #include "test_graph.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace brelt::chart {
 namespace {
@@ -239,6 +240,31 @@ TEST(SeriesDxf, SegmentsGoToTheExportInsteadOfTheCanvas) {
         const QImage& img = g.drawAll();
         EXPECT_EQ(dxf.lines, c.expected);
         EXPECT_EQ(img.pixel(g.XToPixel(0.25), g.YToPixel(0.5)), qRgb(255, 255, 255));
+    }
+}
+
+} // namespace
+} // namespace brelt::chart
+
+namespace brelt::chart {
+namespace {
+
+TEST(SeriesDraw, NonFinitePointsBreakTheLineAndAreSkipped) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (SeriesStyle style : {SeriesStyle::Line, SeriesStyle::LineAndPoint, SeriesStyle::PiecewiseConstant,
+                              SeriesStyle::Area, SeriesStyle::Bar, SeriesStyle::SingleBar}) {
+        test::TestGraph g;
+        auto* s = g.add(std::make_unique<TSeries>(&g, QStringLiteral("s"), style, clRed));
+        s->setMarkerStyle(TMarkerStyle::msCircle);
+        for (WorldPoint p : {WorldPoint{0, 0.5}, WorldPoint{0.2, 0.5}, WorldPoint{0.4, nan},
+                             WorldPoint{0.6, inf}, WorldPoint{0.8, 0.5}, WorldPoint{1, 0.5}})
+            s->AddPoint(clRed, QString(), p.X, p.Y);
+        const QImage& img = g.drawAll();
+        EXPECT_EQ(s->hitTest(g.XToPixel(0.5), g.YToPixel(0.5)), -1) << static_cast<int>(style);
+        if (style == SeriesStyle::Line) {
+            EXPECT_EQ(img.pixel(g.XToPixel(0.5), g.YToPixel(0.5)), kWhite); // no line across the gap
+        }
     }
 }
 
