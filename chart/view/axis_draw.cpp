@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 
 namespace brelt::chart {
 
@@ -64,6 +65,43 @@ int labelStart(int position, int width, bool first, int farEdge) {
     int start = first ? position : position - width / 2;
     if (start + width > farEdge) start = position - width;
     return start;
+}
+
+// The stretch of axis a major label covers when it is drawn: `along` is the tick's pixel along the
+// axis in walking order, `farEdge` the end of the axis in the same measure.
+std::pair<int, int> labelSpan(const Tick& tick, int along, bool first, int farEdge,
+                              const QFontMetrics& metrics) {
+    const int width = metrics.horizontalAdvance(labelText(tick));
+    if (!tick.exponent.empty()) {
+        const int tail = metrics.horizontalAdvance(QStringLiteral("0 ")) +
+                         metrics.horizontalAdvance(QString::fromStdString(tick.exponent));
+        return {along - width / 2, along + tail};
+    }
+    const int start = labelStart(along, width, first, farEdge);
+    return {start, start + width};
+}
+
+// The label interval in force: the axis's own, widened in whole multiples while neighbouring
+// labels would run into each other (a narrow chart or a large font).
+int crowdFreeInterval(const std::vector<Tick>& ticks, const std::function<int(double)>& along, int farEdge,
+                      const QFontMetrics& metrics, int interval) {
+    std::vector<const Tick*> majors;
+    for (const Tick& tick : ticks)
+        if (tick.major) majors.push_back(&tick);
+    const int gap = metrics.horizontalAdvance(QStringLiteral("0"));
+    const int count = static_cast<int>(majors.size());
+    for (int n = interval; n < count; n += interval) {
+        bool clear = true;
+        int previousEnd = 0;
+        for (int i = 0; i < count && clear; i += n) {
+            const auto [start, end] =
+                labelSpan(*majors[i], along(majors[i]->value), i == 0, farEdge, metrics);
+            clear = i == 0 || start >= previousEnd + gap;
+            previousEnd = end;
+        }
+        if (clear) return n;
+    }
+    return std::max(interval, count);
 }
 
 bool inAxisRange(double value, double low, double high, bool log, double minLogValue) {
@@ -137,6 +175,8 @@ void TXAxis::Draw() {
 
     const bool shown = Visible() && numericLabels();
     const int labelTop = y0 + g.labelOffset;
+    const int interval = crowdFreeInterval(
+        ticks, [this](double v) { return m_graph.XToPixel(v); }, rect.right(), metrics, labelInterval());
     int majorIndex = 0;
     bool firstLabel = true;
     for (const Tick& tick : ticks) {
@@ -146,7 +186,7 @@ void TXAxis::Draw() {
         const bool inside = x >= plot.left() && x <= plot.right();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x, y0, x, y0 + g.major);
-            if (shown && inside && majorIndex % labelInterval() == 0) {
+            if (shown && inside && majorIndex % interval == 0) {
                 painter->save();
                 painter->setPen(textColor());
                 if (!tick.exponent.empty()) {
@@ -237,6 +277,8 @@ void TYAxis::Draw() {
     }
 
     const bool shown = Visible() && numericLabels();
+    const int interval = crowdFreeInterval(
+        ticks, [this](double v) { return -m_graph.YToPixel(v); }, -rect.top(), metrics, labelInterval());
     int majorIndex = 0;
     bool firstLabel = true;
     for (const Tick& tick : ticks) {
@@ -245,7 +287,7 @@ void TYAxis::Draw() {
         const bool inside = y >= plot.top() && y <= plot.bottom();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x0, y, x0 - g.major, y);
-            if (shown && inside && majorIndex % labelInterval() == 0) {
+            if (shown && inside && majorIndex % interval == 0) {
                 if (!tick.exponent.empty()) {
                     painter->save();
                     painter->setPen(textColor());

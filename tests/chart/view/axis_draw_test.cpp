@@ -175,6 +175,23 @@ TEST_F(AxisDrawTest, ExtendWidensTheRangeByWholeSteps) {
     EXPECT_NEAR(graph.XAxis().firstTick(), -1.0, 1e-12);
 }
 
+TEST_F(AxisDrawTest, CrowdedLabelsSkipMajorsUntilTheyStandClear) {
+    graph.SetImageSize(QSize(200, 200));
+    fixRange(graph.XAxis(), 100, 100.0004);
+    graph.XAxis().Ticks().MinorVisible = false;
+    graph.Draw();
+    if (qEnvironmentVariableIsSet("BRELT_KEEP_IMAGES")) graph.image().save("/tmp/brelt_axis_crowd.png");
+    const int band = y0() + 8 * unit() + 2;
+    auto labelInk = [&](double v) { return inkIn(QRect(graph.XToPixel(v) - 3, band, 7, 8)); };
+    // "100.00000" starts at the first tick and reaches past the second: every third is labelled.
+    EXPECT_EQ(labelInk(100.0002), 0);
+    EXPECT_GT(labelInk(100.0003), 0);
+    graph.SetImageSize(QSize(900, 200)); // room for all of them
+    graph.Draw();
+    for (double v : {100.0001, 100.0002, 100.0003})
+        EXPECT_GT(labelInk(v), 0) << v;
+}
+
 TEST(TickPresets, FlatViewKeepsTheYMajorLengthOfThe3DView) {
     TGraph graph;
     graph.Frame().Width = 1;
