@@ -1,7 +1,5 @@
 #include "chart/data/grid.h"
 
-#include "chart/data/float_list.h"
-
 #include <algorithm>
 #include <cassert>
 
@@ -38,23 +36,6 @@ void TMatrix::set(int i, int j, double v) {
     m_data[static_cast<size_t>(i - 1) + static_cast<size_t>(j - 1) * static_cast<size_t>(m_rows)] = v;
     Min = std::min(Min, v);
     Max = std::max(Max, v);
-}
-
-void TFloatList::Add(double x) {
-    if (m_items.empty()) {
-        Min = x;
-        Max = x;
-    } else {
-        Min = std::min(Min, x);
-        Max = std::max(Max, x);
-    }
-    m_items.push_back(x);
-}
-
-void TFloatList::Clear() {
-    m_items.clear();
-    Min = 0;
-    Max = 0;
 }
 
 } // namespace brelt::chart

@@ -258,3 +258,24 @@ TEST(Grid, VectorAndMatrixKeepMinMaxAndColumnOrder) {
 
 } // namespace
 } // namespace brelt::chart
+
+namespace brelt::chart {
+namespace {
+
+// In the bar styles MarkerSize follows the bar width in pixels, so the chart's margins fit the bars.
+TEST(SeriesBars, MarkerSizeFollowsTheBarWidth) {
+    struct Case {
+        SeriesStyle style;
+        int expected;
+    };
+    for (const Case c : {Case{SeriesStyle::Bar, 70}, Case{SeriesStyle::SingleBar, 80}}) {
+        test::TestGraph g; // 300 pixels across
+        g.setRanges(0.5, 0, 3.5, 6);
+        auto* s = makeSeries(g, SeriesStyle::Line, {{1, 2}, {2, 5}, {3, 3}});
+        s->setSeriesStyle(c.style); // 0.7 x 3 units / 3 points = 0.7 units = 70 pixels
+        EXPECT_EQ(s->MarkerSize(), c.expected) << static_cast<int>(c.style);
+    }
+}
+
+} // namespace
+} // namespace brelt::chart
