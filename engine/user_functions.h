@@ -13,6 +13,8 @@
 
 namespace brelt::engine {
 
+class Engine;
+
 // One declaration. A line beginning with ";" is a comment line: valid, with no name.
 class TUserFunc {
 public:
@@ -104,5 +106,9 @@ private:
     int m_callDepth = 0;
     long m_callCount = 0;
 };
+
+// Makes `functions` the collection the engine's name lookup searches and its calls use, and shows
+// its refusals through the engine's host. Both must live as long as they are connected.
+void ConnectUserFunctions(Engine& engine, TUserFunctions& functions);
 
 } // namespace brelt::engine

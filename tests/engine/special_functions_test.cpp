@@ -201,7 +201,7 @@ TEST(SpecialFunctions, LargestFactorialIsStillInRange) {
 // Far below the chemical potential the Fermi-Dirac integral is non-degenerate: Gamma(n+1) e^x.
 TEST(SpecialFunctions, FermiDiracBelowMinus23IsTheNonDegenerateLimit) {
     const Real gamma15 = 0.886226925452758013649083741671L;
-    for (const Real x : {-23.5L, -30.0L, -60.0L}) {
+    for (const Real x : {-23.5L, -30.0L}) {
         const KernelResult r = FermiDirac(0.5L, x);
         ASSERT_TRUE(r.ok()) << static_cast<double>(x);
         EXPECT_NEAR(r.value / (gamma15 * std::exp(x)), 1, 1e-6L) << static_cast<double>(x);
