@@ -1,5 +1,6 @@
 // Declarations of user functions: parsing, preparation with placeholders, refusals with their
 // exact messages, and loading a functions file.
+#include "engine/engine.h"
 #include "engine/user_functions.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +191,93 @@ TEST_F(UserFunctionsTest, ValueStackIsLastInFirstOut) {
     EXPECT_EQ(functions.Pop(), 2);
     EXPECT_EQ(functions.Pop(), 1);
     EXPECT_EQ(functions.Pop(), 0); // empty: no undefined read
+}
+
+// Calls through the evaluator: argument texts substituted verbatim, errors 26 and 27.
+class UserFunctionCallTest : public ::testing::Test {
+protected:
+    UserFunctionCallTest() {
+        ConnectUserFunctions(engine, functions);
+        for (const char* line :
+             {"f(x)=x*x;square", "g(a,ab)=a+ab", "h(x,y)=x+y", "d(x)=x/0", "r(x)=r(x)+1", "p(x)=q(x)",
+              "q(x)=p(x)", "s(x)=sin(x)", "t(x)=h(x,1)*2", "m(x)=min(0,1,(X-x)^2)", "bad(x)=x)"}) {
+            EXPECT_TRUE(functions.AddFunction(line)) << line;
+        }
+    }
+    TUserFunctions functions;
+    Engine engine;
+};
+
+TEST_F(UserFunctionCallTest, SubstitutesArgumentTextsVerbatim) {
+    struct Case {
+        const char* formula;
+        long double expected;
+    };
+    const Case cases[] = {
+        {"f(3)", 9},
+        {"f(1+2)", 5},   // 1+2*1+2
+        {"f((1+2))", 9}, // (1+2)*(1+2)
+        {"g(1,2)", 3},
+        {"h(sin(1),2)", 2.841470984807896506652502321630L}, // the "," inside sin(...) is not a separator
+        {"2*f(2)+1", 9},
+        {"f(f(2))", 16},
+        {"t(3)", 8},
+        {"-f(2)", -4},
+        {"f(2)^2", 16},
+        {"sqrt(f(3))", 3},
+    };
+    for (const auto& c : cases) {
+        const Real value = engine.Evaluate(c.formula);
+        ASSERT_FALSE(engine.ErrorFlag) << c.formula << ": " << engine.MessageText(engine.ErrorCode);
+        EXPECT_NEAR(value, c.expected, 1e-18L) << c.formula;
+    }
+}
+
+TEST_F(UserFunctionCallTest, ReportsErrorsWithTheComposedMessage) {
+    struct Case {
+        const char* formula;
+        int code;
+        const char* message;
+        int position;
+    };
+    const Case cases[] = {
+        {"f(", 26, "Missing argument", 2},
+        {"h(1", 26, "Missing argument", 3},
+        {"h(1)", 26, "Missing argument", 4},
+        {"h(,2)", 26, "Missing argument", 3},
+        {"f(1,2)", 0, "Syntax error", 4}, // more arguments than parameters
+        {"d(1)", 27, "User Function Error \"Division by zero position: 2\" ", 4},
+        {"bad(1)", 27, "User Function Error \"Too many \")\" position: 1\" ", 5},
+        {"r(1)", 27, "User Function Error \"Stack overflow position: 2\" ", 5},
+        {"p(1)", 27, "User Function Error \"Stack overflow position: 2\" ", 5},
+    };
+    for (const auto& c : cases) {
+        engine.Evaluate(c.formula);
+        ASSERT_TRUE(engine.ErrorFlag) << c.formula;
+        EXPECT_EQ(engine.ErrorCode, c.code) << c.formula;
+        EXPECT_EQ(engine.MessageText(engine.ErrorCode), c.message) << c.formula;
+        EXPECT_EQ(engine.ErrorPosition, c.position) << c.formula;
+        EXPECT_GE(engine.ErrorLength, 1) << c.formula;
+    }
+}
+
+TEST_F(UserFunctionCallTest, RecursionEndsAndTheNextCallStartsAfresh) {
+    engine.Evaluate("r(1)");
+    ASSERT_TRUE(engine.ErrorFlag);
+    EXPECT_EQ(functions.CallDepth(), 0);
+    EXPECT_EQ(engine.Evaluate("f(4)"), 16);
+    EXPECT_FALSE(engine.ErrorFlag);
+}
+
+TEST_F(UserFunctionCallTest, BodiesMayUseProceduresAndTheRunningVariable) {
+    EXPECT_NEAR(engine.Evaluate("m(0.25)"), 0, 1e-18L);
+    EXPECT_NEAR(engine.Evaluate("integral(0,1,f(X))"), 1.0L / 3, 1e-12L);
+}
+
+TEST_F(UserFunctionCallTest, UnknownNamesStaySyntaxErrors) {
+    engine.Evaluate("nothere(1)");
+    ASSERT_TRUE(engine.ErrorFlag);
+    EXPECT_EQ(engine.ErrorCode, 0);
 }
 
 } // namespace
