@@ -1,7 +1,17 @@
-// Brelt's entry point.
-#include <cstdio>
+// Brelt's entry point: the command line when the arguments ask for it, otherwise the windows.
+#include "app/cli/cli_host.h"
+#include "app/cli/cli_options.h"
+#include "app/cli/cli_runner.h"
+#include "app/gui_entry.h"
 
-int main() {
-    std::puts("Brelt");
-    return 0;
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (!brelt::app::selectsCommandLine(args)) return brelt::app::runGui(argc, argv);
+    std::ios::sync_with_stdio(false);
+    brelt::app::installInterruptHandler();
+    return brelt::app::runCli(args, std::cin, std::cout, std::cerr);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace brelt::engine {
@@ -128,14 +129,11 @@ FormatOutcome sexagesimal(Real x, const std::string& prefix) {
             -1};
 }
 
-std::string decimalText(Real x, int digits, int notation, bool negative) {
+// The steps of the runtime conversion, one decimal conversion per step: the text of width
+// `digits` is made, shifted and trimmed; the characters freed (leading blanks, zeros of the
+// exponent) go to the mantissa of a second text made the same way.
+std::string decimalByTwoConversions(Real x, int digits, int notation, bool negative) {
     const bool fixedNotation = notation == kNotationFixed;
-    if (fixedNotation && x > 0.000001L && x < 1E9L) {
-        const int k = (!negative && x < 1) ? 2 : (negative && x > 1) ? 4 : 3;
-        std::string s = printed("%.*Lf", std::max(digits - k, 0), x);
-        trim(s, true);
-        return s;
-    }
     std::string s = scientificField(x, digits);
     if (notation == kNotationEngineering) engineeringShift(s);
     int count = trim(s, fixedNotation);
@@ -145,6 +143,95 @@ std::string decimalText(Real x, int digits, int notation, bool negative) {
         if (notation == kNotationEngineering) engineeringShift(s);
         trim(s, fixedNotation);
     }
+    dropExponentZeros(s);
+    return s;
+}
+
+// The digits and exponent of one correctly rounded conversion of x >= 0.
+struct DecimalDigits {
+    char mantissa[24]; // "d.ddd", NUL-terminated
+    int length = 0;    // characters in mantissa
+    int exponent = 0;
+};
+
+DecimalDigits decimalDigits(Real x, int significant) {
+    DecimalDigits d;
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*Le", significant - 1, x);
+    const char* e = std::strchr(text, 'e');
+    d.length = static_cast<int>(e - text);
+    std::memcpy(d.mantissa, text, static_cast<size_t>(d.length));
+    d.mantissa[d.length] = '\0';
+    d.exponent = std::atoi(e + 1);
+    return d;
+}
+
+// The exponent of x rounded to `significant` digits, read off a conversion with at least as many
+// digits: the rounding carries into the next power of ten only when the leading digits are all 9
+// and the rest is more than half. An exact half at the cut cannot be told from the longer text
+// (it may have been rounded up to it) and is converted again.
+int roundedExponent(Real x, int significant, const DecimalDigits& longer) {
+    const int have = longer.length - 1; // digits without the point
+    if (have <= significant) return longer.exponent;
+    auto digitAt = [&longer](int i) { return longer.mantissa[i == 0 ? 0 : i + 1]; };
+    for (int i = 0; i < significant; ++i)
+        if (digitAt(i) != '9') return longer.exponent;
+    const char next = digitAt(significant);
+    if (next < '5') return longer.exponent;
+    if (next > '5') return longer.exponent + 1;
+    for (int i = significant + 1; i < have; ++i)
+        if (digitAt(i) != '0') return longer.exponent + 1;
+    return decimalDigits(x, significant).exponent;
+}
+
+// Leading zeros of an exponent written with four digits, at most three.
+int exponentZeros(int exponent) {
+    const int magnitude = std::abs(exponent);
+    return magnitude < 10 ? 3 : magnitude < 100 ? 2 : magnitude < 1000 ? 1 : 0;
+}
+
+// The exponent the engineering shift makes of e.
+int shiftedExponent(int e) {
+    const int a = std::abs(e) % 3;
+    if (a == 0) return e;
+    return e < 0 ? e - (3 - a) : e - a;
+}
+
+// The same text as decimalByTwoConversions with, as a rule, one conversion: what the first text
+// contributes (its leading blanks and the zeros of its exponent) follows from its width and its
+// exponent alone, and that exponent is read off the second conversion.
+std::string decimalText(Real x, int digits, int notation, bool negative) {
+    const bool fixedNotation = notation == kNotationFixed;
+    if (fixedNotation && x > 0.000001L && x < 1E9L) {
+        const int k = (!negative && x < 1) ? 2 : (negative && x > 1) ? 4 : 3;
+        std::string s = printed("%.*Lf", std::max(digits - k, 0), x);
+        trim(s, true);
+        return s;
+    }
+    if (x == 0) return decimalByTwoConversions(x, digits, notation, negative);
+    const int firstWidth = std::min(digits, kMaxFormatWidth);
+    const int firstSignificant = significantDigits(firstWidth);
+    const int blanks = 1 + std::max(0, firstWidth - (firstSignificant + 8));
+    auto secondWidth = [&](int firstExponent) {
+        const int shown = notation == kNotationEngineering ? shiftedExponent(firstExponent) : firstExponent;
+        return std::min(digits + blanks + exponentZeros(shown) - (negative ? 1 : 0), kMaxFormatWidth);
+    };
+    const int guessedExponent = static_cast<int>(std::floor(std::log10(x)));
+    int width = secondWidth(guessedExponent);
+    DecimalDigits second = decimalDigits(x, significantDigits(width));
+    const int firstExponent = roundedExponent(x, firstSignificant, second);
+    if (const int needed = secondWidth(firstExponent); needed != width) {
+        width = needed;
+        second = decimalDigits(x, significantDigits(width));
+    }
+    std::string s(1, ' ');
+    s.append(second.mantissa, static_cast<size_t>(second.length));
+    s += 'E';
+    s += second.exponent < 0 ? '-' : '+';
+    s += exponentDigits(std::abs(second.exponent));
+    if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
+    if (notation == kNotationEngineering) engineeringShift(s);
+    trim(s, fixedNotation);
     dropExponentZeros(s);
     return s;
 }
@@ -177,6 +264,15 @@ FormatOutcome formatNumber(Real x, int digits, int base, int notation) {
     }
     if (sexagesimalNotation) return sexagesimal(x, prefix);
     return {prefix + decimalText(x, digits, notation, negative), -1};
+}
+
+std::string decimalTextReference(Real x, int digits, int notation) {
+    const Real magnitude = std::fabs(x);
+    if (notation == kNotationFixed && magnitude > 0.000001L && magnitude < 1E9L)
+        return formatNumber(x, digits, 0, notation).text;
+    const std::string prefix = x < 0 ? "-" : "";
+    return prefix +
+           decimalByTwoConversions(magnitude, std::clamp(digits, 0, kMaxFormatWidth), notation, x < 0);
 }
 
 std::string FormatValue(Engine& engine, int digits, Real x) {

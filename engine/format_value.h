@@ -44,6 +44,10 @@ FormatOutcome formatNumber(Real x, int digits, int base, int notation);
 // left to `width` (at most 255). Correctly rounded.
 std::string scientificField(Real x, int width);
 
+// The decimal text made step by step with two conversions, as the runtime conversion does it;
+// formatNumber gives the same text with one. Kept as the reference the faster path is tested against.
+std::string decimalTextReference(Real x, int digits, int notation);
+
 // Formats x under the engine's base and notation. A value that cannot be shown sets the engine's
 // error state ("Overflow" or "Change notation") at one past the end of the working expression,
 // length 1; sexagesimal text of an engine already in error is "0:0:0".

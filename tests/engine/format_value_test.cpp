@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
+using brelt::engine::decimalTextReference;
 using brelt::engine::formatNumber;
 using brelt::engine::Real;
 using brelt::engine::scientificField;
@@ -141,4 +144,31 @@ TEST(ScientificField, RuntimeConversionShape) {
     };
     for (const FieldCase& c : cases)
         EXPECT_EQ(scientificField(c.value, c.width), c.expected);
+}
+
+TEST(FormatNumber, OneConversionAgreesWithTheStepByStepTexts) {
+    // Random mantissas and exponents, with extra weight on the values where rounding carries into
+    // the next power of ten (9.99...) and on exponents whose digit count changes (9, 10, 99, 100).
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const int exponents[] = {-4940, -1000, -999, -100, -99, -12, -11, -10, -9, -7, -6,  -3,  -2,   -1,  0,
+                             1,     2,     3,    8,    9,   10,  11,  12,  98, 99, 100, 999, 1000, 4931};
+    for (int round = 0; round < 30000; ++round) {
+        Real mantissa = 1 + 9 * static_cast<Real>(unit(random));
+        switch (random() % 4) {
+        case 0: mantissa = 10 - std::pow(10.0L, -static_cast<int>(random() % 20)) * unit(random); break;
+        case 1: mantissa = std::round(mantissa * 1000) / 1000; break; // short decimals, exact ties
+        default: break;
+        }
+        const int exponent = (random() % 2) ? exponents[random() % std::size(exponents)]
+                                            : static_cast<int>(random() % 80) - 40;
+        Real x = mantissa * std::pow(10.0L, exponent);
+        if (!std::isfinite(x) || x == 0) continue;
+        if (random() % 2) x = -x;
+        const int notation = static_cast<int>(random() % 3); // scientific, fixed, engineering
+        const int digits =
+            (random() % 8 == 0) ? static_cast<int>(random() % 256) : static_cast<int>(random() % 30);
+        ASSERT_EQ(formatNumber(x, digits, Dec, notation).text, decimalTextReference(x, digits, notation))
+            << static_cast<double>(x) << " digits " << digits << " notation " << notation;
+    }
 }
