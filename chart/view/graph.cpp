@@ -20,11 +20,13 @@ namespace {
 
 constexpr double kUnset = 123454321.0;
 // Pixels are kept within a few million so that far-away points of a zoomed chart cannot overflow.
-constexpr long double kPixelLimit = 4.0e6L;
 
 int clampPixel(long double v) {
-    if (!std::isfinite(v)) return v > 0 ? static_cast<int>(kPixelLimit) : -static_cast<int>(kPixelLimit);
-    return static_cast<int>(std::nearbyintl(std::clamp(v, -kPixelLimit, kPixelLimit)));
+    // Rounded in double precision: exact for pixel values, and far quicker than the extended form.
+    const double d = static_cast<double>(v);
+    if (!(d > -4.0e6)) return -4000000;
+    if (!(d < 4.0e6)) return 4000000;
+    return static_cast<int>(std::lrint(d));
 }
 
 // Clears the drawing flag and the canvas whatever happens inside Draw.

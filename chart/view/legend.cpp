@@ -2,6 +2,7 @@
 
 #include "chart/data/graph_context.h"
 #include "chart/data/marker.h"
+#include "chart/data/series.h"
 #include "chart/view/text_metrics.h"
 
 #include <QPainter>
@@ -59,6 +60,7 @@ TLineLegend::~TLineLegend() {
 }
 
 void TLineLegend::detachFromSeries() {
+    if (m_series) m_series->unlinkLegend();
     m_series = nullptr;
 }
 
