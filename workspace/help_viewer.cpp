@@ -29,8 +29,9 @@ namespace {
 struct TopicPage {
     int topic;
     const char* page;
+    const char* anchor = "";
 };
-constexpr std::array<TopicPage, 8> kTopicPages{{
+constexpr std::array<TopicPage, 9> kTopicPages{{
     {0, ":/help/topic_0.html"},   // F1 and the Help speed button: contents and overview
     {3, ":/help/topic_3.html"},   // Variables tab and the Set variable dialog
     {8, ":/help/topic_8.html"},   // Constants tab
@@ -39,6 +40,7 @@ constexpr std::array<TopicPage, 8> kTopicPages{{
     {19, ":/help/topic_19.html"}, // Graphics tab, Color Shading f(X,Y)
     {20, ":/help/topic_20.html"}, // Graphics tab, Surface
     {21, ":/help/topic_21.html"}, // Tape tab
+    {kPolarPlotHelpTopic, ":/help/plotting.html", "polar"},
 }};
 
 constexpr const char* kContentsPage = ":/help/topic_0.html";

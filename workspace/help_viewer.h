@@ -10,11 +10,16 @@ class QWidget;
 
 namespace brelt::workspace {
 
+// The polar plot type has no topic number of its own in the Graphics tab's Help button; this one
+// opens the polar section of the plotting page, so that Help is never a dead button.
+inline constexpr int kPolarPlotHelpTopic = 22;
+
 // The resource path (":/help/....html") of the page for a topic number; the contents page for a
 // number that has no page of its own.
 QString helpPageForTopic(int topic);
 
-// The same page as a URL the help browser can load ("qrc:/help/....html").
+// The same page as a URL the help browser can load ("qrc:/help/....html"), with the section's
+// anchor for topics that open a section of a page.
 QUrl helpUrlForTopic(int topic);
 
 // Opens the help window at the page of `topic`, or brings the already open window to the front

@@ -95,6 +95,7 @@ const TopicCase kTopics[] = {
     {19, ":/help/topic_19.html", "Color Shading f(X,Y)"},
     {20, ":/help/topic_20.html", "Surface"},
     {21, ":/help/topic_21.html", "tape"},
+    {brelt::workspace::kPolarPlotHelpTopic, ":/help/plotting.html", "Polar plots"},
 };
 
 TEST(HelpTopics, EveryTopicOfTheProgramHasItsOwnPage) {
@@ -102,13 +103,18 @@ TEST(HelpTopics, EveryTopicOfTheProgramHasItsOwnPage) {
         SCOPED_TRACE(c.topic);
         EXPECT_EQ(helpPageForTopic(c.topic), QString::fromLatin1(c.page));
         EXPECT_TRUE(QFile::exists(helpPageForTopic(c.topic)));
-        EXPECT_EQ(helpUrlForTopic(c.topic), QUrl(QStringLiteral("qrc") + QString::fromLatin1(c.page)));
+        QUrl url = helpUrlForTopic(c.topic);
+        EXPECT_EQ(url.adjusted(QUrl::RemoveFragment),
+                  QUrl(QStringLiteral("qrc") + QString::fromLatin1(c.page)));
+        if (url.hasFragment()) {
+            EXPECT_TRUE(anchorsOf(readPage(c.page)).contains(url.fragment()));
+        }
         EXPECT_TRUE(plainText(c.page).contains(QString::fromUtf8(c.mustMention))) << c.mustMention;
     }
 }
 
 TEST(HelpTopics, UnknownTopicsOpenTheContents) {
-    for (int topic : {-1, 1, 2, 4, 11, 22, 99, 100000}) {
+    for (int topic : {-1, 1, 2, 4, 11, 23, 99, 100000}) {
         SCOPED_TRACE(topic);
         EXPECT_EQ(helpPageForTopic(topic), QStringLiteral(":/help/topic_0.html"));
     }
@@ -526,6 +532,11 @@ TEST(HelpWindow, LinksAndFindWorkInsideTheWindow) {
     find->setText(QStringLiteral("cm_bigl("));
     emit find->textEdited(find->text());
     EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("cm_bigl("));
+
+    // A topic that opens a section: the polar plot type of the Graphics tab.
+    showHelpTopic(nullptr, brelt::workspace::kPolarPlotHelpTopic);
+    EXPECT_EQ(browser->source().fileName(), QStringLiteral("plotting.html"));
+    EXPECT_EQ(browser->source().fragment(), QStringLiteral("polar"));
     window->close();
 }
 
