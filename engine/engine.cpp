@@ -128,6 +128,10 @@ Real Engine::Evaluate(const std::string& text) {
     m_subStart = 1;
     m_ch = kEndMarker;
     if (text.empty()) return 0;
+    if (m_nesting == 0) {
+        UsedNames.clear();
+        UsedValues.clear();
+    }
     // A nested evaluation (a variable's formula, the Set variable request) costs several levels.
     NestingGuard guard(*this, 8);
     ErrorFlag = false;

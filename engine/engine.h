@@ -142,8 +142,13 @@ public:
     // Slot n (1..12) is VariableSlots[n - 1].
     std::array<VariableSlot, kVariableSlotCount> VariableSlots;
     VariableSlot& slot(int number) { return VariableSlots[static_cast<size_t>(number - 1)]; }
+    // Names and values (18 digits) read or assigned by the current top-level evaluation; Evaluate
+    // empties both when it starts at the top level (not when nested). A caller evaluating one
+    // formula at many points (a plot) may switch RecordUsed off: writing every value costs more
+    // than the arithmetic.
     std::vector<std::string> UsedNames;
     std::vector<std::string> UsedValues;
+    bool RecordUsed = true;
 
     // User variables. addUserVariableRecord puts a new record first with code count + 1000 (a name
     // already present keeps its code and takes the new value) and returns the code.

@@ -43,6 +43,7 @@ bool isVariableCode(int code) {
 void Engine::recordValue(Real value) {
     // Written without touching the error state: a value too large for hexadecimal output must not
     // fail the formula that merely read it.
+    if (!RecordUsed) return;
     UsedValues.push_back(formatNumber(value, RecordedDigits, m_base, Notation).text);
 }
 
@@ -78,7 +79,7 @@ Real Engine::readName(Real sign) {
         if (userCode >= 0) {
             UserVariable* record = userVariableByCode(userCode);
             Real value = record ? record->value : 0;
-            UsedNames.emplace_back(lessDelimiter);
+            if (RecordUsed) UsedNames.emplace_back(lessDelimiter);
             recordValue(value);
             checkFollow(value);
             return sign * value;
@@ -113,7 +114,7 @@ Real Engine::readName(Real sign) {
 }
 
 Real Engine::readVariable(int slotNumber, Real sign) {
-    UsedNames.emplace_back(1, kVariableLetters[static_cast<size_t>(slotNumber - 1)]);
+    if (RecordUsed) UsedNames.emplace_back(1, kVariableLetters[static_cast<size_t>(slotNumber - 1)]);
     VariableSlot& target = slot(slotNumber);
     if (!target.isSet()) {
         if (target.formula.empty()) {
@@ -158,7 +159,7 @@ Real Engine::assignVariable(int slotNumber) {
     target.value = value;
     target.formula =
         m_expr.substr(static_cast<size_t>(textStart - 1), static_cast<size_t>(m_pos - textStart));
-    UsedNames.emplace_back(1, kVariableLetters[static_cast<size_t>(slotNumber - 1)]);
+    if (RecordUsed) UsedNames.emplace_back(1, kVariableLetters[static_cast<size_t>(slotNumber - 1)]);
     recordValue(value);
     return value;
 }
@@ -184,7 +185,7 @@ Real Engine::defineUserVariable(const std::string& name, int nameStart) {
     }
     UserVariable* record = userVariableByCode(code);
     const Real stored = record ? record->value : value;
-    UsedNames.push_back(name);
+    if (RecordUsed) UsedNames.push_back(name);
     recordValue(stored);
     return stored;
 }

@@ -45,8 +45,8 @@ std::string mutated(std::string text, std::mt19937& random) {
 TEST(EvaluatorRandomInput, EveryFailureLeavesAConsistentErrorState) {
     std::mt19937 random(20261207);
     testing::FakeHost host;
-    host.answers[1] = "2";
-    host.answers[2] = "3";
+    host.answers.emplace(1, "2");
+    host.answers.emplace(2, "3");
     Engine engine{&host};
     engine.Random.seed(1);
     const std::vector<std::string> seeds = {"sin(30)+2*X", "(X=3)*2", "1:30:36", "2^3^2", "Jn(1,2)",

@@ -1,5 +1,6 @@
 // Variables X..N, their Set variable request, formula texts and assignment; user variables.
 #include "engine/engine.h"
+#include "engine/format_value.h"
 #include "evaluator_fake_host.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,19 @@ TEST_F(EvaluatorVariables, AssignmentStoresValueAndFormula) {
     EXPECT_EQ(engine.slot(kSlotX).formula, "3");
     EXPECT_EQ(engine.Evaluate("(y=2+X)^2"), 25);
     EXPECT_EQ(engine.slot(2).formula, "2+X");
-    EXPECT_EQ(engine.UsedNames, (std::vector<std::string>{"X", "X", "Y"}));
-    EXPECT_EQ(engine.UsedValues.size(), 3u);
+    EXPECT_EQ(engine.UsedNames, (std::vector<std::string>{"X", "Y"}));
+    EXPECT_EQ(engine.UsedValues,
+              (std::vector<std::string>{formatNumber(3, 18, 0, 0).text, formatNumber(5, 18, 0, 0).text}));
+}
+
+TEST_F(EvaluatorVariables, UsedListsStartEmptyAndCanBeSwitchedOff) {
+    engine.slot(kSlotX).value = 2;
+    engine.Evaluate("X*X");
+    EXPECT_EQ(engine.UsedNames, (std::vector<std::string>{"X", "X"}));
+    engine.RecordUsed = false;
+    engine.Evaluate("X+1");
+    EXPECT_TRUE(engine.UsedNames.empty());
+    EXPECT_TRUE(engine.UsedValues.empty());
 }
 
 TEST_F(EvaluatorVariables, BothCasesNameTheSameSlot) {
