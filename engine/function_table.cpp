@@ -1,5 +1,8 @@
 #include "engine/function_table.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 namespace brelt::engine {
 
 const std::array<FunctionRow, kFunctionCount> FunctionTable = {{
@@ -43,12 +46,24 @@ constexpr Real kConversionFactors[kLastConversion - kFirstConversion + 1] = {
 
 int LookupFunction(std::string_view collectedName) {
     if (collectedName.empty()) return -1;
-    const std::string_view lessDelimiter = collectedName.substr(0, collectedName.size() - 1);
+    // Two indexes built once: names of rows with arguments, and names of rows without (compared with
+    // the collected name less its delimiter). Where both match, the later row wins.
+    struct Index {
+        std::unordered_map<std::string_view, int> withArguments;
+        std::unordered_map<std::string_view, int> withoutArguments;
+    };
+    static const Index index = [] {
+        Index built;
+        for (const FunctionRow& row : FunctionTable)
+            (row.arity == 0 ? built.withoutArguments : built.withArguments)[row.name] = row.code;
+        return built;
+    }();
     int found = -1;
-    for (const FunctionRow& row : FunctionTable) {
-        const std::string_view compared = row.arity == 0 ? lessDelimiter : collectedName;
-        if (row.name == compared) found = row.code;
-    }
+    if (const auto it = index.withArguments.find(collectedName); it != index.withArguments.end())
+        found = it->second;
+    const std::string_view lessDelimiter = collectedName.substr(0, collectedName.size() - 1);
+    if (const auto it = index.withoutArguments.find(lessDelimiter); it != index.withoutArguments.end())
+        found = std::max(found, it->second);
     return found;
 }
 
