@@ -542,11 +542,14 @@ void TGraph::drawFrame() {
     } else {
         p.fillRect(plot, toQColor(m_color));
         if (m_frame.Visible && w > 1) {
+            // Edges: the outline runs on l, r, t and b; the bands lie just outside it.
             const QColor band = toQColor(frameColor);
-            p.fillRect(QRect(plot.left() - w, plot.top() - w, plot.width() + 2 * w, w), band);
-            p.fillRect(QRect(plot.left() - w, plot.bottom() + 1, plot.width() + 2 * w, w), band);
-            p.fillRect(QRect(plot.left() - w, plot.top(), w, plot.height() + 1), band);
-            p.fillRect(QRect(plot.right() + 1, plot.top(), w, plot.height() + 1), band);
+            const int l = m_plotRect.left(), r = m_plotRect.right(), t = m_plotRect.top(),
+                      b = m_plotRect.bottom();
+            p.fillRect(QRect(l - w, t - w, r - l + 2 * w + 1, w), band);
+            p.fillRect(QRect(l - w, b + 1, r - l + 2 * w + 1, w), band);
+            p.fillRect(QRect(l - w, t, w, b - t + 1), band);
+            p.fillRect(QRect(r + 1, t, w, b - t + 1), band);
         }
         if (m_frame.Visible && m_frame.Style != TBorderStyle::bsNone) {
             p.setPen(QPen(toQColor(lineColor), 1));
