@@ -129,7 +129,8 @@ protected:
     // Pen and text colour: black on paper and in picture files.
     QColor penColor() const;
     QColor textColor() const;
-    void drawLogLabel(QPainter& painter, int x, int top, const Tick& tick, bool rotated) const;
+    // "10" centred at x with the decade raised after it; `top` is the label's top edge.
+    void drawLogLabel(QPainter& painter, int x, int top, const Tick& tick) const;
 
     TGraph& m_graph;
 

@@ -104,6 +104,16 @@ int crowdFreeInterval(const std::vector<Tick>& ticks, const std::function<int(do
     return std::max(interval, count);
 }
 
+// The ticks whose pixel lies within one pixel of [low, high]; the others are skipped.
+std::vector<Tick> ticksWithin(std::vector<Tick> ticks, const std::function<int(double)>& pixel, int low,
+                              int high) {
+    std::erase_if(ticks, [&](const Tick& t) {
+        const int p = pixel(t.value);
+        return p < low - 1 || p > high + 1;
+    });
+    return ticks;
+}
+
 bool inAxisRange(double value, double low, double high, bool log, double minLogValue) {
     const double v = log ? std::log10(std::max(value, minLogValue)) : value;
     const double tolerance = 1e-9 * std::max(1.0, std::fabs(high - low));
@@ -112,14 +122,13 @@ bool inAxisRange(double value, double low, double high, bool log, double minLogV
 
 } // namespace
 
-void TAxis::drawLogLabel(QPainter& painter, int x, int top, const Tick& tick, bool rotated) const {
+void TAxis::drawLogLabel(QPainter& painter, int x, int top, const Tick& tick) const {
     // "10" centred at the tick, the decade raised after it in a font two points smaller.
     const QFont base = m_font.toQFont();
     const QFontMetrics baseMetrics(base, painter.device());
     const QString ten = labelText(tick);
     const int tenWidth = baseMetrics.horizontalAdvance(ten);
     const int exponentStart = x + baseMetrics.horizontalAdvance(QStringLiteral("0 "));
-    (void)rotated;
     painter.setFont(base);
     painter.drawText(x - tenWidth / 2, top + baseMetrics.ascent(), ten);
     const QFont small = smallerFont(m_font, 2);
@@ -138,7 +147,8 @@ void TXAxis::Draw() {
     const QRect rect = axisRect(m_graph);
     const int y0 = rect.bottom();
     const int depth = m_graph.depth3D();
-    const std::vector<Tick> ticks = ticksToDraw();
+    const std::vector<Tick> ticks = ticksWithin(
+        ticksToDraw(), [this](double v) { return m_graph.XToPixel(v); }, plot.left(), plot.right());
 
     // Grid first, so that ticks and the axis line stay on top of it.
     if (Grid()) {
@@ -181,7 +191,6 @@ void TXAxis::Draw() {
     bool firstLabel = true;
     for (const Tick& tick : ticks) {
         const int x = m_graph.XToPixel(tick.value);
-        if (x > plot.right() + 1 || x < plot.left() - 1) continue;
         // The whole plot width counts, so that ticks at the range's very ends keep their labels.
         const bool inside = x >= plot.left() && x <= plot.right();
         if (tick.major) {
@@ -190,7 +199,7 @@ void TXAxis::Draw() {
                 painter->save();
                 painter->setPen(textColor());
                 if (!tick.exponent.empty()) {
-                    drawLogLabel(*painter, x, labelTop, tick, false);
+                    drawLogLabel(*painter, x, labelTop, tick);
                 } else {
                     const QString text = labelText(tick);
                     const int width = metrics.horizontalAdvance(text);
@@ -233,7 +242,8 @@ void TYAxis::Draw() {
     const QRect rect = axisRect(m_graph);
     const int x0 = rect.left();
     const int depth = m_graph.depth3D();
-    const std::vector<Tick> ticks = ticksToDraw();
+    const std::vector<Tick> ticks = ticksWithin(
+        ticksToDraw(), [this](double v) { return m_graph.YToPixel(v); }, plot.top(), plot.bottom());
 
     if (Grid()) {
         painter->setPen(QPen(toQColor(GridColor()), 1, Qt::SolidLine));
@@ -283,7 +293,6 @@ void TYAxis::Draw() {
     bool firstLabel = true;
     for (const Tick& tick : ticks) {
         const int y = m_graph.YToPixel(tick.value);
-        if (y < plot.top() - 1 || y > plot.bottom() + 1) continue;
         const bool inside = y >= plot.top() && y <= plot.bottom();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x0, y, x0 - g.major, y);
@@ -293,7 +302,7 @@ void TYAxis::Draw() {
                     painter->setPen(textColor());
                     painter->translate(labelLeft, y);
                     painter->rotate(-90);
-                    drawLogLabel(*painter, 0, 0, tick, true);
+                    drawLogLabel(*painter, 0, 0, tick);
                     painter->restore();
                 } else {
                     const QString text = labelText(tick);
