@@ -147,7 +147,7 @@ QToolButton* HelpWindow::addButton(QHBoxLayout* row, const char* name, QStyle::S
 }
 
 void HelpWindow::showUrl(const QUrl& url) {
-    if (m_browser->source() != url) m_browser->setSource(url);
+    m_browser->setSource(url); // scrolls to the url's section, if it names one
     updateTitle();
 }
 
@@ -196,7 +196,11 @@ QString helpPageForTopic(int topic) {
 }
 
 QUrl helpUrlForTopic(int topic) {
-    return urlOfResource(helpPageForTopic(topic));
+    QUrl url = urlOfResource(helpPageForTopic(topic));
+    for (const TopicPage& entry : kTopicPages) {
+        if (entry.topic == topic && *entry.anchor) url.setFragment(QString::fromLatin1(entry.anchor));
+    }
+    return url;
 }
 
 void showHelpTopic(QWidget* parent, int topic) {
@@ -210,8 +214,8 @@ void showHelpTopic(QWidget* parent, int topic) {
         window->setParent(owner, Qt::Window);
         window->setGeometry(geometry);
     }
+    window->show(); // laid out first, so that a section's anchor can be scrolled to
     window->showUrl(helpUrlForTopic(topic));
-    window->show();
     window->raise();
     window->activateWindow();
 }

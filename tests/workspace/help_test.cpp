@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -537,6 +538,7 @@ TEST(HelpWindow, LinksAndFindWorkInsideTheWindow) {
     showHelpTopic(nullptr, brelt::workspace::kPolarPlotHelpTopic);
     EXPECT_EQ(browser->source().fileName(), QStringLiteral("plotting.html"));
     EXPECT_EQ(browser->source().fragment(), QStringLiteral("polar"));
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0); // scrolled down to the polar section
     window->close();
 }
 
