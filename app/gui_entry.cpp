@@ -1,12 +1,101 @@
 #include "app/gui_entry.h"
 
-#include <cstdio>
+#include "chart/view/ui_services.h"
+#include "engine/engine.h"
+#include "workspace/brelt_home.h"
+#include "workspace/engine_calc.h"
+#include "workspace/help_viewer.h"
+#include "workspace/rescu.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace brelt::app {
 
-int runGui(int, char**) {
-    std::fputs("brelt: the calculator window is not built yet; use --eval\n", stderr);
-    return 2;
+namespace {
+
+// The self-pipe that turns SIGTERM and SIGHUP into an event of the event loop: the handler only
+// writes a byte, the loop closes the main window as if the user had closed it.
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+}
+
+bool installTerminationHandlers() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return false;
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGHUP, &action, nullptr) == 0;
+}
+
+// When the process started, in ms since the epoch, from the kernel's record of it (so the time
+// before main, loading the libraries, is counted too). -1 when unknown.
+qint64 processStartMs() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray statText = stat.readAll();
+    // Fields after the command name (which may hold blanks) start after the last ')'.
+    const QList<QByteArray> fields = statText.mid(statText.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20) return -1;
+    const double startTicks = fields[19].toDouble();
+    const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
+    const double ticksPerSecond = static_cast<double>(::sysconf(_SC_CLK_TCK));
+    const double ageSeconds = upSeconds - startTicks / ticksPerSecond;
+    return QDateTime::currentMSecsSinceEpoch() - static_cast<qint64>(ageSeconds * 1000.0);
+}
+
+} // namespace
+
+int runGui(int argc, char** argv) {
+    const qint64 startMs = processStartMs();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brelt"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Brelt"));
+
+    const workspace::HomeChoice home = workspace::chooseHomeDirectory(
+        QApplication::arguments(), qEnvironmentVariable("BRELT_HOME"), QApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    engine::Engine engine;
+    workspace::EngineCalc calc(engine);
+    workspace::TfmCalc window(calc, workspace::HomePaths{home.directory});
+    calc.setStatusSink([&window](const QString& text) { window.showAssistantText(text); });
+    window.setHelpHandler([](QWidget* parent, int topic) { workspace::showHelpTopic(parent, topic); });
+    const bool report = QApplication::arguments().contains(QStringLiteral("--startup-time")) ||
+                        !qEnvironmentVariableIsEmpty("BRELT_STARTUP_TIME");
+    window.setStartupClock(startMs, report);
+    if (!home.error.isEmpty())
+        chart::uiServices().message(&window, QStringLiteral("Brelt"), home.error,
+                                    chart::MessageKind::Warning);
+
+    std::unique_ptr<QSocketNotifier> signalNotifier;
+    if (installTerminationHandlers()) {
+        signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[1], QSocketNotifier::Read);
+        QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, &window, [&window] {
+            char byte = 0;
+            [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[1], &byte, 1);
+            window.close();
+        });
+    }
+    // The desktop session ends: save now, as closing the window would.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.FormCloseQuery(); });
+
+    window.show();
+    return QApplication::exec();
 }
 
 } // namespace brelt::app

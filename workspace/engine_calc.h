@@ -1,0 +1,47 @@
+#pragma once
+// Connects the main window to the expression engine: the CalcEngine the window evaluates through,
+// and the engine's host, which the window side answers: a variable request is cancelled until
+// the Set variable dialog takes it over, pending messages run (so Stop stays clickable), the
+// break question is a Yes/No box, messages are boxes, status texts go to the assistant panel.
+#include "engine/engine.h"
+#include "engine/host.h"
+#include "workspace/calc_engine.h"
+
+#include <functional>
+
+namespace brelt::workspace {
+
+class EngineCalc final : public CalcEngine, public engine::EngineHost {
+public:
+    // `engine` is not owned; it gets this object as its host for this object's lifetime.
+    explicit EngineCalc(engine::Engine& engine);
+    ~EngineCalc() override;
+
+    LineOutcome evaluateLine(const QString& input, int digits) override;
+    QString formatLastResult(int digits) override;
+    void setNotation(int notation) override;
+    void setBase(int base) override;
+    void setAngleDegrees(bool degrees) override;
+    void setPrecision(int precision) override;
+    void requestBreak() override;
+    void clearAll() override;
+    QString functionName(int index) const override;
+    QString helpText(int index) const override;
+
+    // Where status texts of long procedures go (the window's assistant panel).
+    void setStatusSink(std::function<void(const QString&)> sink) { m_status = std::move(sink); }
+
+    // EngineHost
+    bool requestVariable(engine::Engine& engine, int slot, char letter,
+                         const std::string& currentText) override;
+    void processMessages() override;
+    bool confirmBreak(const std::string& question) override;
+    void showStatus(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+
+private:
+    engine::Engine& m_engine;
+    std::function<void(const QString&)> m_status;
+};
+
+} // namespace brelt::workspace

@@ -1,0 +1,244 @@
+// TfmCalc: creation (FormCreate loads the settings, the history, the catalogue and the lists),
+// showing (FormShow) and closing (FormCloseQuery saves the settings and the history).
+#include "workspace/rescu.h"
+
+#include "chart/view/ui_services.h"
+#include "workspace/atomic_file.h"
+#include "workspace/history_file.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+
+namespace brelt::workspace {
+
+TfmCalc::TfmCalc(CalcEngine& engine, HomePaths paths, QWidget* parent)
+    : QWidget(parent), m_engine(engine), m_paths(std::move(paths)) {
+    buildLayout();
+    connect(rgNotation, &QButtonGroup::idClicked, this, &TfmCalc::rgNotationClick);
+    connect(rgBase, &QButtonGroup::idClicked, this, &TfmCalc::rgBaseClick);
+    connect(rgAngle, &QButtonGroup::idClicked, this, &TfmCalc::rgAngleClick);
+    connect(udDigits, &QSpinBox::valueChanged, this, &TfmCalc::udDigitsClick);
+    connect(udPrecision, &QSpinBox::valueChanged, this, [this](int value) { m_engine.setPrecision(value); });
+    connect(chHint, &QCheckBox::toggled, this, &TfmCalc::chHintClick);
+    connect(chAssistant, &QCheckBox::toggled, this, &TfmCalc::chAssistantClick);
+    connect(pcCalc, &QTabWidget::currentChanged, this, &TfmCalc::pcCalcChange);
+    connect(cbHistory, &QComboBox::activated, this,
+            [this](int index) { insertText(cbHistory->itemText(index)); });
+    connect(cbResults, &QComboBox::activated, this,
+            [this](int index) { insertText(cbResults->itemText(index)); });
+    connect(Edit2, &QLineEdit::selectionChanged, this, [this] {
+        // The result line never keeps the focus.
+        if (Edit2->hasFocus()) Edit1->setFocus();
+    });
+    qApp->installEventFilter(this);
+    FormCreate();
+    updateTapeButtons();
+}
+
+TfmCalc::~TfmCalc() {
+    qApp->removeEventFilter(this);
+}
+
+void TfmCalc::FormCreate() {
+    m_digitsLowerBound = 0;
+    m_loading = true;
+
+    ProfileFile ini(m_paths.ini());
+    ini.load();
+    m_settings = readCalcSettings(ini, m_paths.home);
+    const CalcSettings& s = m_settings;
+    if (s.notation != rgNotation->checkedId() && s.notation >= 0 && s.notation <= 3)
+        rgNotationClick(s.notation);
+    {
+        const QSignalBlocker block(udDigits);
+        udDigits->setValue(s.digits);
+        m_digits = udDigits->value(); // clamped to the notation's bounds
+    }
+    udPrecision->setValue(s.precision);
+    m_engine.setPrecision(udPrecision->value());
+    chAssistant->setChecked(s.assistant);
+    chAssistantClick(s.assistant);
+    chHint->setChecked(s.hint);
+    m_engine.setAngleDegrees(s.degrees);
+    rgAngle->button(s.degrees ? 1 : 0)->setChecked(true);
+    setSpeedButtonHints(s.hint);
+
+    loadHistory();
+
+    if (QAbstractButton* plot = rgPlot->button(s.plotType)) plot->setChecked(true);
+    edFromX->setText(s.fromX);
+    edToX->setText(s.toX);
+    edFromY->setText(s.fromY);
+    edToY->setText(s.toY);
+    edLegend->setText(s.legend);
+    edTitle->setText(s.title);
+    edX->setText(s.xAxis);
+    edY->setText(s.yAxis);
+    m_stepsX = s.stepsX;
+    m_stepsY = s.stepsY;
+    edStepsX->setText(QString::number(m_stepsX[s.plotType]));
+    edStepsY->setText(QString::number(m_stepsY[s.plotType]));
+    move(s.left, s.top);
+    m_loading = false;
+
+    // The constants catalogue: one constant per line; sorted once loaded.
+    QString catalogue;
+    if (readTextFile(m_paths.constants(), catalogue)) {
+        for (const QString& line : splitLines(catalogue))
+            if (!line.trimmed().isEmpty()) lbConst->addItem(line);
+    } else {
+        chart::uiServices().message(this, QStringLiteral("Brelt"),
+                                    QStringLiteral("File <") + m_paths.base() +
+                                        QStringLiteral(".CON> not found."),
+                                    chart::MessageKind::Warning);
+    }
+    lbConst->setSortingEnabled(true);
+    lbConst->sortItems();
+
+    rgPlotClick(s.plotType);
+    auto* range = new QDoubleValidator(this);
+    range->setLocale(QLocale::c());
+    for (QLineEdit* edit : {edFromX, edToX, edFromY, edToY})
+        edit->setValidator(range);
+    auto* steps = new QIntValidator(0, 100000, this);
+    edStepsX->setValidator(steps);
+    edStepsY->setValidator(steps);
+
+    // The user functions' lines for their tab; a missing file is no error.
+    QString functions;
+    if (readTextFile(s.functionsFile, functions))
+        for (const QString& line : splitLines(functions))
+            lbFuncs->addItem(line);
+
+    // The user variables: a file that cannot be read is reported, as the variables tab does.
+    QString variables;
+    if (!readTextFile(s.variablesFile, variables))
+        chart::uiServices().message(this, QStringLiteral("Brelt"),
+                                    QStringLiteral("Can't read file ") + s.variablesFile,
+                                    chart::MessageKind::Error);
+
+    QPalette hintPalette = pnAssistant->palette();
+    hintPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
+    hintPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ToolTipText));
+    pnAssistant->setPalette(hintPalette);
+    m_created = true;
+}
+
+void TfmCalc::loadHistory() {
+    CalcHistory history;
+    if (!readHistoryFile(m_paths.history(), history)) return;
+    cbHistory->addItems(history.formulas);
+    cbResults->addItems(history.results);
+}
+
+void TfmCalc::saveHistory() {
+    CalcHistory history;
+    for (int i = 0; i < cbHistory->count(); ++i)
+        history.formulas << cbHistory->itemText(i);
+    for (int i = 0; i < cbResults->count(); ++i)
+        history.results << cbResults->itemText(i);
+    writeHistoryFile(m_paths.history(), history); // a failure is not reported: the window closes
+}
+
+CalcSettings TfmCalc::collectSettings() const {
+    CalcSettings s = m_settings;
+    s.notation = std::max(0, rgNotation->checkedId());
+    s.digits = m_digits;
+    s.precision = udPrecision->value();
+    s.assistant = chAssistant->isChecked();
+    s.hint = chHint->isChecked();
+    s.degrees = rgAngle->checkedId() != 0;
+    s.plotType = std::max(0, rgPlot->checkedId());
+    s.fromX = edFromX->text();
+    s.toX = edToX->text();
+    s.fromY = edFromY->text();
+    s.toY = edToY->text();
+    s.legend = edLegend->text();
+    s.title = edTitle->text();
+    s.xAxis = edX->text();
+    s.yAxis = edY->text();
+    s.stepsX = m_stepsX;
+    s.stepsY = m_stepsY;
+    bool ok = false;
+    if (const int steps = edStepsX->text().toInt(&ok); ok) s.stepsX[s.plotType] = steps;
+    if (const int steps = edStepsY->text().toInt(&ok); ok) s.stepsY[s.plotType] = steps;
+    s.left = pos().x();
+    s.top = pos().y();
+    return s;
+}
+
+void TfmCalc::FormShow() {
+    if (Edit1->text().isEmpty() && cbHistory->count() > 0) {
+        Edit1->setText(cbHistory->itemText(0));
+        Edit1->setFocus();
+        Edit1->selectAll();
+    }
+    if (Edit2->text().isEmpty() && cbResults->count() > 0) Edit2->setText(cbResults->itemText(0));
+    Edit1->setModified(true);
+    const QString formula =
+        QStringLiteral("f(") + QString(Edit1->text()).remove(QLatin1Char(' ')) + QLatin1Char(')');
+    if (rgPlot->checkedId() == 0) {
+        edLegend->setText(formula);
+        edTitle->clear();
+    } else {
+        edTitle->setText(formula);
+        edLegend->clear();
+    }
+}
+
+bool TfmCalc::FormCloseQuery() {
+    ProfileFile ini(m_paths.ini());
+    ini.load(); // sections of the other windows are kept
+    m_settings = collectSettings();
+    writeCalcSettings(ini, m_settings);
+    ini.save();
+    saveHistory();
+    return true;
+}
+
+void TfmCalc::closeEvent(QCloseEvent* event) {
+    if (!m_closed && FormCloseQuery()) m_closed = true;
+    event->accept();
+}
+
+void TfmCalc::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    FormShow();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (!m_firstShown.isValid()) {
+        m_firstShown = now;
+        m_lastGreeting = now;
+        startAssistant(2);
+        if (m_reportStartup && m_startMs >= 0)
+            std::fprintf(stderr, "brelt: first shown %lld ms after start\n",
+                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch() - m_startMs));
+    } else if (m_lastGreeting.secsTo(now) > 24 * 3600) {
+        m_lastGreeting = now;
+        startAssistant(2);
+    }
+    Edit1->setFocus();
+}
+
+void TfmCalc::setStartupClock(qint64 startMs, bool report) {
+    m_startMs = startMs;
+    m_reportStartup = report;
+}
+
+} // namespace brelt::workspace

@@ -1,0 +1,562 @@
+// TfmCalc's controls: built with layouts so that no caption is clipped at any font size or scale,
+// then frozen at the size they ask for (the window has a fixed size, as a desk calculator does).
+#include "workspace/rescu.h"
+
+#include "workspace/keypad.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <map>
+#include <string_view>
+
+namespace brelt::workspace {
+
+namespace {
+
+// Keeps a line edit over the text field of a combo box, so that the pair looks and acts as one
+// editable list: the line edit holds the text, the combo's arrow opens the list.
+class ComboOverlay : public QObject {
+public:
+    ComboOverlay(QComboBox* combo, QLineEdit* edit) : QObject(combo), m_combo(combo), m_edit(edit) {
+        combo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+            event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+            place();
+        return false;
+    }
+
+private:
+    void place() {
+        QStyleOptionComboBox option;
+        option.initFrom(m_combo);
+        option.editable = true;
+        option.frame = true;
+        const QRect field = m_combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxEditField, m_combo);
+        m_edit->setGeometry(field);
+    }
+    QComboBox* m_combo;
+    QLineEdit* m_edit;
+};
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* namedEdit(const char* name, QWidget* parent = nullptr) {
+    return named(new QLineEdit(parent), name);
+}
+
+QButtonGroup* radioGroup(QWidget* owner, const char* name, const QStringList& captions, QBoxLayout* layout) {
+    auto* group = new QButtonGroup(owner);
+    group->setObjectName(QString::fromLatin1(name));
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* radio = new QRadioButton(captions[i]);
+        radio->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(i));
+        group->addButton(radio, i);
+        layout->addWidget(radio);
+    }
+    group->button(0)->setChecked(true);
+    return group;
+}
+
+} // namespace
+
+QToolButton* TfmCalc::makeSpeedButton(const QString& name, const QString& caption, const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setProperty("breltHint", hint);
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus); // speed buttons never take the focus from the input line
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("round")) + 12);
+    return button;
+}
+
+void TfmCalc::setSpeedButtonHints(bool show) {
+    for (QToolButton* button : findChildren<QToolButton*>())
+        button->setToolTip(show ? button->property("breltHint").toString() : QString());
+}
+
+void TfmCalc::buildLayout() {
+    setObjectName(QStringLiteral("fmCalc"));
+    setWindowTitle(QStringLiteral("Brelt"));
+    auto* root = new QVBoxLayout(this);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->setSpacing(6);
+
+    cbResults = named(new QComboBox, "cbResults");
+    cbResults->setFocusPolicy(Qt::NoFocus);
+    Edit2 = namedEdit("Edit2", cbResults);
+    Edit2->setReadOnly(true);
+    Edit2->setFrame(false);
+    Edit2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Edit2->setFocusPolicy(Qt::ClickFocus);
+    new ComboOverlay(cbResults, Edit2);
+
+    cbHistory = named(new QComboBox, "cbHistory");
+    cbHistory->setFocusPolicy(Qt::NoFocus);
+    Edit1 = namedEdit("Edit1", cbHistory);
+    Edit1->setFrame(false);
+    Edit1->setPlaceholderText(QStringLiteral("Type a formula and press Return"));
+    new ComboOverlay(cbHistory, Edit1);
+
+    QFont entryFont = font();
+    entryFont.setPointSizeF(entryFont.pointSizeF() * 1.25);
+    for (QWidget* w : {static_cast<QWidget*>(cbResults), static_cast<QWidget*>(Edit2),
+                       static_cast<QWidget*>(cbHistory), static_cast<QWidget*>(Edit1)})
+        w->setFont(entryFont);
+    cbResults->setMinimumHeight(QFontMetrics(entryFont).height() + 14);
+    cbHistory->setMinimumHeight(QFontMetrics(entryFont).height() + 14);
+    root->addWidget(cbResults);
+    // The Stop button stands beside the input line, outside the tabs that an evaluation locks.
+    auto* inputRow = new QHBoxLayout;
+    inputRow->addWidget(cbHistory, 1);
+    sbStop = makeSpeedButton(QStringLiteral("sbStop"), QStringLiteral("Stop"),
+                             QStringLiteral("Break culculation"));
+    sbStop->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    inputRow->addWidget(sbStop);
+    connect(sbStop, &QToolButton::clicked, this, &TfmCalc::sbStopClick);
+    root->addLayout(inputRow);
+
+    pcCalc = named(new QTabWidget, "pcCalc");
+    tsMain = buildCalculatorTab();
+    tsTape = buildTapeTab();
+    tsConst = buildConstantsTab();
+    tsGraph = buildGraphicsTab();
+    tsVariables = buildVariablesTab();
+    tsUserVar = buildUserVarsTab();
+    tsFuncs = buildFuncsTab();
+    tsAbout = buildAboutTab();
+    pcCalc->addTab(tsMain, QStringLiteral("Calculator"));
+    pcCalc->addTab(tsTape, QStringLiteral("Tape"));
+    pcCalc->addTab(tsConst, QStringLiteral("Constants"));
+    pcCalc->addTab(tsGraph, QStringLiteral("Graphics"));
+    pcCalc->addTab(tsVariables, QStringLiteral("Variables"));
+    pcCalc->addTab(tsUserVar, QStringLiteral("User Vars"));
+    pcCalc->addTab(tsFuncs, QStringLiteral("User Funcs"));
+    pcCalc->addTab(tsAbout, QStringLiteral("About"));
+    root->addWidget(pcCalc);
+
+    Panel1 = named(new QWidget, "Panel1");
+    auto* panelLayout = new QHBoxLayout(Panel1);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    Gauge = named(new QProgressBar, "Gauge");
+    Gauge->setRange(0, 100);
+    Gauge->setValue(0);
+    panelLayout->addWidget(Gauge);
+    Panel1->hide();
+    root->addWidget(Panel1);
+
+    pnAssistant = named(new QLabel, "pnAssistant");
+    pnAssistant->setAutoFillBackground(true);
+    pnAssistant->setFrameShape(QFrame::StyledPanel);
+    pnAssistant->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    pnAssistant->setMinimumHeight(pnAssistant->fontMetrics().height() + 6);
+    root->addWidget(pnAssistant, 0, Qt::AlignLeft);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &TfmCalc::Timer1Timer);
+}
+
+QWidget* TfmCalc::buildCalculatorTab() {
+    auto* page = named(new QWidget, "tsMain");
+    auto* layout = new QHBoxLayout(page);
+
+    // Modes.
+    auto* modes = new QVBoxLayout;
+    auto* notationBox = named(new QGroupBox(QStringLiteral("Notation")), "gbNotation");
+    auto* notationLayout = new QGridLayout(notationBox);
+    auto* notationRow1 = new QHBoxLayout;
+    auto* notationRow2 = new QHBoxLayout;
+    notationLayout->addLayout(notationRow1, 0, 0);
+    notationLayout->addLayout(notationRow2, 1, 0);
+    rgNotation = radioGroup(this, "rgNotation", {QStringLiteral("Scn"), QStringLiteral("Fix")}, notationRow1);
+    for (int i = 2; i < 4; ++i) {
+        auto* radio = new QRadioButton(i == 2 ? QStringLiteral("Eng") : QStringLiteral("Sxg"));
+        radio->setObjectName(QStringLiteral("rgNotation_%1").arg(i));
+        rgNotation->addButton(radio, i);
+        notationRow2->addWidget(radio);
+    }
+    auto* digitsRow = new QHBoxLayout;
+    digitsRow->addWidget(new QLabel(QStringLiteral("Digits")));
+    udDigits = named(new QSpinBox, "udDigits");
+    udDigits->setRange(0, 21);
+    udDigits->setValue(12);
+    digitsRow->addWidget(udDigits);
+    notationLayout->addLayout(digitsRow, 2, 0);
+    modes->addWidget(notationBox);
+
+    auto* baseBox = named(new QGroupBox(QStringLiteral("Base")), "gbBase");
+    auto* baseLayout = new QHBoxLayout(baseBox);
+    rgBase = radioGroup(this, "rgBase",
+                        {QStringLiteral("dec"), QStringLiteral("hex"), QStringLiteral("bin ")}, baseLayout);
+    modes->addWidget(baseBox);
+
+    auto* angleBox = named(new QGroupBox(QStringLiteral("Angle")), "gbAngle");
+    auto* angleLayout = new QHBoxLayout(angleBox);
+    rgAngle = radioGroup(this, "rgAngle", {QStringLiteral("Rad"), QStringLiteral("Deg")}, angleLayout);
+    modes->addWidget(angleBox);
+
+    auto* precisionRow = new QHBoxLayout;
+    precisionRow->addWidget(new QLabel(QStringLiteral("Precision")));
+    udPrecision = named(new QSpinBox, "udPrecision");
+    udPrecision->setRange(1, 20);
+    udPrecision->setValue(9);
+    udPrecision->setToolTip(QStringLiteral("Digits on which integration steps must agree"));
+    precisionRow->addWidget(udPrecision);
+    modes->addLayout(precisionRow);
+    chHint = named(new QCheckBox(QStringLiteral("Show help")), "chHint");
+    chAssistant = named(new QCheckBox(QStringLiteral("Assistant")), "chAssistant");
+    chHint->setChecked(true);
+    chAssistant->setChecked(true);
+    modes->addWidget(chHint);
+    modes->addWidget(chAssistant);
+    modes->addStretch();
+
+    auto* toolsRow = new QHBoxLayout;
+    auto* spinBox = named(new QWidget, "SpinButton1");
+    auto* spinLayout = new QVBoxLayout(spinBox);
+    spinLayout->setContentsMargins(0, 0, 0, 0);
+    spinLayout->setSpacing(0);
+    auto* spinUp = makeSpeedButton(QStringLiteral("SpinButton1Up"), QString::fromUtf8("\xe2\x96\xb4"),
+                                   QStringLiteral("Font size"));
+    auto* spinDown = makeSpeedButton(QStringLiteral("SpinButton1Down"), QString::fromUtf8("\xe2\x96\xbe"),
+                                     QStringLiteral("Font size"));
+    for (QToolButton* b : {spinUp, spinDown}) {
+        b->setMinimumWidth(0);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        spinLayout->addWidget(b);
+    }
+    connect(spinUp, &QToolButton::clicked, this, &TfmCalc::SpinButton1Up);
+    connect(spinDown, &QToolButton::clicked, this, &TfmCalc::SpinButton1Down);
+    toolsRow->addWidget(spinBox);
+    auto* help =
+        makeSpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Help"), QStringLiteral("Help"));
+    connect(help, &QToolButton::clicked, this, [this] { openHelp(0); });
+    toolsRow->addWidget(help);
+    auto* power = makeSpeedButton(QStringLiteral("RxSwitch1"), QString::fromUtf8("\xe2\x8f\xbb"),
+                                  QStringLiteral("Switch off"));
+    connect(power, &QToolButton::clicked, this, &QWidget::close);
+    toolsRow->addWidget(power);
+    modes->addLayout(toolsRow);
+    layout->addLayout(modes);
+
+    // Function buttons, six to a row.
+    auto* functions = new QGridLayout;
+    functions->setSpacing(3);
+    int index = 0;
+    for (const FunctionButton& f : functionButtons()) {
+        auto* button = makeSpeedButton(QString::fromLatin1(f.objectName), QString::fromUtf8(f.caption),
+                                       QString::fromLatin1(f.name) + argumentPattern(f.pattern));
+        button->setProperty("Tag", f.tag);
+        const QString name = button->objectName();
+        connect(button, &QToolButton::clicked, this, [this, name] { Clicker(name); });
+        functions->addWidget(button, index / 6, index % 6);
+        ++index;
+    }
+    layout->addLayout(functions, 1);
+
+    // Digits, operators, variables, editing and evaluation.
+    auto* pad = new QGridLayout;
+    pad->setSpacing(3);
+    int row = 0;
+    int column = 0;
+    for (const TextButton& t : textButtons()) {
+        auto* button = makeSpeedButton(QString::fromLatin1(t.objectName), QString::fromUtf8(t.caption),
+                                       QString::fromUtf8(t.hint));
+        const QString text = QString::fromUtf8(t.text);
+        connect(button, &QToolButton::clicked, this, [this, text] { insertText(text); });
+        pad->addWidget(button, row, column);
+        if (++column == 5) {
+            column = 0;
+            ++row;
+        }
+    }
+    ++row;
+    column = 0;
+    for (const char* letter : {"X", "Y", "Z", "V", "W", "I", "J", "K", "M", "N"}) {
+        auto* button = makeSpeedButton(QStringLiteral("bt") + QLatin1String(letter), QLatin1String(letter),
+                                       QStringLiteral("Variable ") + QLatin1String(letter));
+        const QString text = QLatin1String(letter);
+        connect(button, &QToolButton::clicked, this, [this, text] { insertText(text); });
+        pad->addWidget(button, row + column / 5, column % 5);
+        ++column;
+    }
+    row += 2;
+    struct Action {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    const Action actions[] = {
+        {"sbCopy", "Copy", "Copy the selection"},
+        {"sbCut", "Cut", "Cut the selection"},
+        {"sbPaste", "Paste", "Paste"},
+        {"sbClInput", "C", "Clear the input line"},
+        {"sbClMem", "CA", "Clear All"},
+        {"sbShow", "Plot", "Plot the formula"},
+        {"sbEQ", "=", "Evaluate"},
+    };
+    column = 0;
+    std::map<std::string_view, QToolButton*> made;
+    for (const Action& a : actions) {
+        auto* button = makeSpeedButton(QString::fromLatin1(a.name), QString::fromLatin1(a.caption),
+                                       QString::fromLatin1(a.hint));
+        const std::string_view name(a.name);
+        pad->addWidget(button, row, column, 1, name == "sbEQ" ? 2 : 1);
+        made[name] = button;
+        if (++column == 5) {
+            column = 0;
+            ++row;
+        }
+    }
+    connect(made["sbCopy"], &QToolButton::clicked, this, [this] {
+        if (Edit1->hasSelectedText()) Edit1->copy();
+        Edit1->setFocus();
+    });
+    connect(made["sbCut"], &QToolButton::clicked, this, [this] {
+        if (Edit1->hasSelectedText()) Edit1->cut();
+        Edit1->setFocus();
+    });
+    connect(made["sbPaste"], &QToolButton::clicked, this, [this] {
+        Edit1->paste();
+        Edit1->setFocus();
+    });
+    connect(made["sbClInput"], &QToolButton::clicked, this, &TfmCalc::sbClInputClick);
+    connect(made["sbClMem"], &QToolButton::clicked, this, &TfmCalc::sbClMemClick);
+    connect(made["sbEQ"], &QToolButton::clicked, this, &TfmCalc::sbEQClick);
+    layout->addLayout(pad, 1);
+    return page;
+}
+
+QWidget* TfmCalc::buildTapeTab() {
+    auto* page = named(new QWidget, "tsTape");
+    auto* layout = new QHBoxLayout(page);
+    mmTape = named(new QPlainTextEdit, "mmTape");
+    mmTape->setReadOnly(true);
+    mmTape->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mmTape->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    mmTape->setMouseTracking(true);
+    layout->addWidget(mmTape, 1);
+    auto* buttons = new QVBoxLayout;
+    btCopy = named(new QPushButton(QStringLiteral("Copy")), "btCopy");
+    btCut = named(new QPushButton(QStringLiteral("Cut")), "btCut");
+    btPrint = named(new QPushButton(QStringLiteral("Print")), "btPrint");
+    btToFile = named(new QPushButton(QStringLiteral("To File...")), "btToFile");
+    auto* help = named(new QPushButton(QStringLiteral("Help")), "BitBtn1");
+    for (QPushButton* b : {btCopy, btCut, btPrint, btToFile, help})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(btCopy, &QPushButton::clicked, this, &TfmCalc::btCopyClick);
+    connect(btCut, &QPushButton::clicked, this, &TfmCalc::btCutClick);
+    connect(btPrint, &QPushButton::clicked, this, &TfmCalc::btPrintClick);
+    connect(btToFile, &QPushButton::clicked, this, &TfmCalc::btToFileClick);
+    connect(help, &QPushButton::clicked, this, [this] { openHelp(21); });
+    connect(mmTape, &QPlainTextEdit::textChanged, this, &TfmCalc::updateTapeButtons);
+    connect(mmTape, &QPlainTextEdit::selectionChanged, this, &TfmCalc::updateTapeButtons);
+    return page;
+}
+
+QWidget* TfmCalc::buildConstantsTab() {
+    auto* page = named(new QWidget, "tsConst");
+    auto* layout = new QGridLayout(page);
+    edFind = namedEdit("edFind");
+    edFind->setPlaceholderText(QStringLiteral("Find a constant"));
+    lbConst = named(new QListWidget, "lbConst");
+    layout->addWidget(edFind, 0, 0);
+    layout->addWidget(lbConst, 1, 0, 3, 1);
+    auto* paste = named(new QPushButton(QStringLiteral("Paste")), "bbPaste");
+    auto* edit = named(new QPushButton(QStringLiteral("Edit...")), "bbEdit");
+    auto* reload = named(new QPushButton(QStringLiteral("Reload")), "bbReload");
+    auto* help = named(new QPushButton(QStringLiteral("Help")), "BitBtn2");
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {paste, edit, reload, help})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    layout->addLayout(buttons, 0, 1, 4, 1);
+    connect(help, &QPushButton::clicked, this, [this] { openHelp(8); });
+    return page;
+}
+
+QWidget* TfmCalc::buildGraphicsTab() {
+    auto* page = named(new QWidget, "tsGraph");
+    auto* layout = new QHBoxLayout(page);
+    auto* plotBox = named(new QGroupBox(QStringLiteral("Plot")), "gbPlot");
+    auto* plotLayout = new QVBoxLayout(plotBox);
+    rgPlot =
+        radioGroup(this, "rgPlot",
+                   {QStringLiteral("f(X)"), QStringLiteral("f(X,Y) contour"), QStringLiteral("f(X,Y) shaded"),
+                    QStringLiteral("f(X,Y) 3D"), QStringLiteral("Polar")},
+                   plotLayout);
+    layout->addWidget(plotBox);
+    auto* form = new QFormLayout;
+    edFromX = namedEdit("edFromX");
+    edToX = namedEdit("edToX");
+    edStepsX = namedEdit("edStepsX");
+    edFromY = namedEdit("edFromY");
+    edToY = namedEdit("edToY");
+    edStepsY = namedEdit("edStepsY");
+    edLegend = namedEdit("edLegend");
+    edTitle = namedEdit("edTitle");
+    edX = namedEdit("edX");
+    edY = namedEdit("edY");
+    auto* xRow = new QHBoxLayout;
+    xRow->addWidget(edFromX);
+    xRow->addWidget(new QLabel(QStringLiteral("to")));
+    xRow->addWidget(edToX);
+    xRow->addWidget(new QLabel(QStringLiteral("steps")));
+    xRow->addWidget(edStepsX);
+    auto* yRow = new QHBoxLayout;
+    yRow->addWidget(edFromY);
+    yRow->addWidget(named(new QLabel(QStringLiteral("to")), "lbY2"));
+    yRow->addWidget(edToY);
+    yRow->addWidget(named(new QLabel(QStringLiteral("steps")), "lbStepY"));
+    yRow->addWidget(edStepsY);
+    form->addRow(QStringLiteral("X from"), xRow);
+    form->addRow(named(new QLabel(QStringLiteral("Y from")), "lbY1"), yRow);
+    form->addRow(named(new QLabel(QStringLiteral("Legend")), "lbLegend"), edLegend);
+    form->addRow(named(new QLabel(QStringLiteral("Title")), "lbTitle"), edTitle);
+    form->addRow(QStringLiteral("X axis"), edX);
+    form->addRow(named(new QLabel(QStringLiteral("Y axis")), "lbYAxis"), edY);
+    layout->addLayout(form, 1);
+    auto* buttons = new QVBoxLayout;
+    auto* ok = named(new QPushButton(QStringLiteral("OK")), "bbOK");
+    auto* help = named(new QPushButton(QStringLiteral("Help")), "Button1");
+    buttons->addWidget(ok);
+    buttons->addWidget(help);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(help, &QPushButton::clicked, this, [this] {
+        static constexpr int kTopics[] = {10, 18, 19, 20};
+        const int type = rgPlot->checkedId();
+        if (type >= 0 && type < 4) openHelp(kTopics[type]);
+    });
+    connect(rgPlot, &QButtonGroup::idClicked, this, &TfmCalc::rgPlotClick);
+    return page;
+}
+
+QWidget* TfmCalc::buildVariablesTab() {
+    auto* page = named(new QWidget, "tsVariables");
+    auto* layout = new QGridLayout(page);
+    const char* letters[] = {"X", "Y", "Z", "V", "W", "I", "J", "K", "M", "N"};
+    for (int i = 0; i < 10; ++i) {
+        const QString letter = QLatin1String(letters[i]);
+        auto* formula = new QLineEdit;
+        formula->setObjectName(i == 0 ? QStringLiteral("edXVar") : QStringLiteral("ed%1var").arg(letter));
+        auto* value = new QLineEdit;
+        value->setObjectName(i == 0 ? QStringLiteral("edXVal") : QStringLiteral("ed%1val").arg(letter));
+        value->setReadOnly(true);
+        auto* eval = new QPushButton(QStringLiteral("Calculate"));
+        eval->setObjectName(QStringLiteral("bb%1eval").arg(letter));
+        const int r = i % 5;
+        const int c = (i / 5) * 4;
+        layout->addWidget(new QLabel(letter + QStringLiteral(" =")), r, c);
+        layout->addWidget(formula, r, c + 1);
+        layout->addWidget(value, r, c + 2);
+        layout->addWidget(eval, r, c + 3);
+        if (i == 0) edXVar = formula;
+    }
+    auto* help = named(new QPushButton(QStringLiteral("Help")), "BitBtn4");
+    layout->addWidget(help, 5, 7);
+    connect(help, &QPushButton::clicked, this, [this] { openHelp(3); });
+    return page;
+}
+
+QWidget* TfmCalc::buildUserVarsTab() {
+    auto* page = named(new QWidget, "tsUserVar");
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(named(new QListWidget, "lbVars"), 0, 0, 4, 1);
+    edName = namedEdit("edName");
+    edValue = namedEdit("edValue");
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Name"), edName);
+    form->addRow(named(new QLabel(QStringLiteral("Value")), "lbValue"), edValue);
+    layout->addLayout(form, 0, 1);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(named(new QPushButton(QStringLiteral("&Add/Modify")), "btAdd"), 0, 0);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Delete")), "btDelete"), 0, 1);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Load...")), "btLoad"), 1, 0);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Save")), "bbSave"), 1, 1);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Save As...")), "bbSaveAs"), 2, 0);
+    layout->addLayout(buttons, 1, 1);
+    layout->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* TfmCalc::buildFuncsTab() {
+    auto* page = named(new QWidget, "tsFuncs");
+    auto* layout = new QGridLayout(page);
+    lbFuncs = named(new QListWidget, "lbFuncs");
+    layout->addWidget(lbFuncs, 0, 0, 4, 1);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Name"), namedEdit("edFuncName"));
+    form->addRow(QStringLiteral("Body"), namedEdit("edFuncExpres"));
+    layout->addLayout(form, 0, 1);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Add")), "bbAddFunc"), 0, 0);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Delete")), "bbDeleteFunc"), 0, 1);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Save")), "bbSaveFuncs"), 1, 0);
+    buttons->addWidget(named(new QPushButton(QStringLiteral("Save As...")), "bnSaveAs"), 1, 1);
+    layout->addLayout(buttons, 1, 1);
+    layout->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* TfmCalc::buildAboutTab() {
+    auto* page = named(new QWidget, "tsAbout");
+    auto* layout = new QVBoxLayout(page);
+    auto* title = named(new QLabel(QStringLiteral("Brelt98 version 4.1")), "lbProduct");
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    title->setFont(big);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    auto* credits = named(
+        new QLabel(QStringLiteral("An engineer's calculator in 80-bit extended precision.\n"
+                                  "Evaluator, procedures and charts written by the Brelt team.\n"
+                                  "Built with Qt; thanks to everyone who reported a wrong last digit.")),
+        "lbCredits");
+    credits->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(credits, 0, Qt::AlignHCenter);
+    auto* mail = named(new QPushButton(QStringLiteral("Write to us")), "BitBtn6");
+    connect(mail, &QPushButton::clicked, this, &TfmCalc::BitBtn6Click);
+    layout->addWidget(mail, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    return page;
+}
+
+} // namespace brelt::workspace
