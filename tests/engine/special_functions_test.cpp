@@ -1,5 +1,6 @@
 // Special function kernels against 30-digit reference values, with the accuracy each algorithm
 // can reach, and their domain errors.
+#include "engine/engine.h"
 #include "engine/special_functions.h"
 
 #include <gtest/gtest.h>
@@ -234,6 +235,57 @@ TEST(Integrate, PrecisionSevenIsCoarserButClose) {
     const KernelResult r = FermiDirac(0.5L, 1, plot);
     ASSERT_TRUE(r.ok());
     EXPECT_NEAR(r.value, 1.39637528015356906679231122634L, 1e-4L);
+}
+
+// Through the evaluator: the reference formulas as typed, in both angle units (special functions
+// do not depend on it), and the domain errors marked over the whole call.
+TEST(SpecialFunctionsInFormulas, MatchTheReferenceAsTyped) {
+    Engine engine;
+    for (const auto& ref : ReadReference()) {
+        const auto tolerance = kTolerance.find(ref.name);
+        if (tolerance == kTolerance.end()) continue;
+        for (const int unit : {0, 1}) {
+            engine.AngleUnit = unit;
+            const Real value = engine.Evaluate(ref.formula);
+            ASSERT_FALSE(engine.ErrorFlag) << ref.formula << ": " << engine.MessageText(engine.ErrorCode);
+            const Real allowed =
+                tolerance->second.relative * std::fabs(ref.truth) + tolerance->second.absolute;
+            EXPECT_LE(std::fabs(value - ref.truth), allowed) << ref.formula;
+        }
+    }
+}
+
+TEST(SpecialFunctionsInFormulas, DomainErrorsAreMarkedOverTheCall) {
+    struct Case {
+        const char* formula;
+        const char* message;
+        int position;
+        int length;
+    };
+    const Case cases[] = {
+        {"gamma(0)", "Division by zero", 1, 8},      {"1+gamma(-2)", "Division by zero", 3, 9},
+        {"n!(2.5)", "Argument Error", 1, 7},         {"n!(1755)", "Overflow", 1, 8},
+        {"Si(-1)", "Argument Error", 1, 6},          {"Ci(0)", "Argument out of range", 1, 5},
+        {"Jn(-1,2)", "Argument out of range", 1, 8}, {"Kn(0,0)", "Argument out of range", 1, 7},
+        {"Yn(1,0)", "Argument out of range", 1, 7},  {"eFD(-1,2)", "Argument out of range", 1, 9},
+    };
+    Engine engine;
+    for (const auto& c : cases) {
+        engine.LastResult = 5;
+        engine.Evaluate(c.formula);
+        ASSERT_TRUE(engine.ErrorFlag) << c.formula;
+        EXPECT_EQ(engine.MessageText(engine.ErrorCode), c.message) << c.formula;
+        EXPECT_EQ(engine.ErrorPosition, c.position) << c.formula;
+        EXPECT_EQ(engine.ErrorLength, c.length) << c.formula;
+        EXPECT_EQ(engine.LastResult, 0) << c.formula; // a domain error clears it
+    }
+}
+
+TEST(SpecialFunctionsInFormulas, PlotPrecisionStillGivesSevenDigits) {
+    Engine engine;
+    engine.IntegrationPrecision = 7;
+    EXPECT_NEAR(engine.Evaluate("Jn(1,2.5)"), 0.497094102464274038010816276264L, 1e-6L);
+    EXPECT_NEAR(engine.Evaluate("Kn(1,1)"), 0.601907230197234574737540001536L, 1e-6L);
 }
 
 } // namespace
