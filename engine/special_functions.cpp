@@ -83,8 +83,14 @@ Real FermiDiracKernel(Real t, Real n, Real x) {
 // (x/2)^n / (Gamma(n + 1/2) sqrt(pi)), the factor in front of the J and I integrals.
 KernelResult BesselFactor(Real n, Real x) {
     const KernelResult g = Gamma(n + 0.5L);
-    if (!g.ok()) return g;
-    return {PowerRule(x / 2, n) / (g.value * kSqrtPi), kNoError};
+    if (g.ok()) return {PowerRule(x / 2, n) / (g.value * kSqrtPi), kNoError};
+    if (g.error != 11) return g;
+    // An order beyond the factorials' range: the quotient is formed from logarithms, and it is tiny
+    // or huge as J and I themselves are, not a fault.
+    const Real logFactor = n * std::log(x / 2) - std::lgamma(n + 0.5L);
+    const Real factor = std::exp(logFactor) / kSqrtPi;
+    if (!std::isfinite(factor)) return {0, 11};
+    return {factor, kNoError};
 }
 
 KernelResult Scaled(const KernelResult& integral, Real factor) {

@@ -193,6 +193,14 @@ TEST(SpecialFunctions, DomainErrors) {
         EXPECT_EQ(c.result.error, c.code) << c.what;
 }
 
+// Orders whose Gamma(n + 1/2) overflows still give the tiny values of J and I there.
+TEST(SpecialFunctions, HugeOrdersAreTinyNotOverflow) {
+    const KernelResult j = BesselJ(2000, 1);
+    ASSERT_TRUE(j.ok()) << j.error;
+    EXPECT_GE(j.value, 0);
+    EXPECT_LT(j.value, 1e-4000L);
+}
+
 TEST(SpecialFunctions, LargestFactorialIsStillInRange) {
     const KernelResult r = Factorial(1754);
     ASSERT_TRUE(r.ok());
