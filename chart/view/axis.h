@@ -17,6 +17,7 @@
 
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class QPainter;
