@@ -106,6 +106,31 @@ const ErrorCase kFunctionCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Functions, EvaluatorErrors, ::testing::ValuesIn(kFunctionCases));
 
+TEST(EvaluatorDegrees, TangentOfARightAngleIsDivisionByZero) {
+    Engine engine;
+    engine.AngleUnit = 1;
+    engine.Evaluate("1+tan(-270)");
+    ASSERT_TRUE(engine.ErrorFlag);
+    EXPECT_EQ(engine.ErrorCode, kDivisionByZero);
+    EXPECT_EQ(engine.ErrorPosition, 3);
+    EXPECT_EQ(engine.ErrorLength, 9);
+    EXPECT_EQ(engine.Evaluate("tan(135)"), -1);
+}
+
+TEST(EvaluatorUserFunctions, NameUnknownToTheCollectionIsASyntaxError) {
+    Engine engine;
+    std::string asked;
+    engine.userFunctionLookup = [&asked](std::string_view name) {
+        asked = name;
+        return -1;
+    };
+    engine.Evaluate("f(2)");
+    EXPECT_EQ(asked, "f(");
+    EXPECT_EQ(engine.ErrorCode, kSyntaxError);
+    EXPECT_EQ(engine.ErrorPosition, 1);
+    EXPECT_EQ(engine.ErrorLength, 1);
+}
+
 TEST(EvaluatorErrorState, EmptyTextGivesZeroAndKeepsTheErrorState) {
     Engine engine;
     engine.Evaluate("1/0");
