@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -155,6 +156,20 @@ TEST(CliRunner, InterruptEndsARunawayLoopWithUserBreak) {
     brelt::app::clearInterrupt();
     EXPECT_EQ(r.out, "User break: position 25\n");
     EXPECT_EQ(r.status, 1);
+}
+
+TEST(CliRunner, HomeFolderFromOptionThenEnvironmentThenProgram) {
+    EXPECT_EQ(run({"--home", "/tmp", "--eval", "1"}).status, 0);
+    const char* saved = std::getenv("BRELT_HOME");
+    const std::string previous = saved ? saved : "";
+    ::setenv("BRELT_HOME", "/tmp/brelt-env-home", 1);
+    EXPECT_EQ(brelt::app::resolveHome("/srv/brelt"), "/srv/brelt");
+    EXPECT_EQ(brelt::app::resolveHome(""), "/tmp/brelt-env-home");
+    EXPECT_EQ(run({"--eval", "1"}).status, 2) << "a home that does not exist is refused";
+    ::unsetenv("BRELT_HOME");
+    EXPECT_FALSE(brelt::app::resolveHome("").empty());
+    EXPECT_EQ(run({"--eval", "1"}).status, 0);
+    if (saved) ::setenv("BRELT_HOME", previous.c_str(), 1);
 }
 
 TEST(CliOptions, WhichArgumentsSelectTheCommandLine) {
