@@ -13,13 +13,14 @@
 namespace brelt::engine {
 namespace {
 
+// clang-format off
 const std::vector<std::string> kFragments = {
-    "1",       "2.5",    "0",    ".",      "1E",    "E",    "+",     "-",      "*",          "/",
-    "%",       "^",      "&",    "\\",     "|",     "(",    ")",     ",",      "=",          "?",
-    "$",       ":",      "X",    "y",      "(X=",   "sin(", "Jn(",   "pi",     "e",          "random",
-    "round(",  "trunc(", "n!(",  "gauss(", "sqrt(", "ln(",  "ft_m(", "abc",    "(abc=",      "\xB2",
-    "\xB3",    "\xBD",   "\xB6", "\x01",   "\x7F",  " ",    "1:30",  "9E9999", "4294967296", "-0",
-    "arcsin(", "exp(",   "tan(", "$FF",    "101"};
+    "1", "2.5", "0", ".", "1E", "E", "+", "-", "*", "/", "%", "^", "&", "\\", "|", "(", ")", ",", "=", "?",
+    "$", ":", "X", "y", "(X=", "sin(", "Jn(", "pi", "e", "random", "round(", "trunc(", "n!(", "gauss(",
+    "sqrt(", "ln(", "ft_m(", "abc", "(abc=", "\xB2", "\xB3", "\xBD", "\xB6", "\x01", "\x7F", " ", "1:30",
+    "9E9999", "4294967296", "-0", "arcsin(", "exp(", "tan(", "$FF", "101", "mean(", "sum(", "std(", "poly(",
+    "stat(", "forJtoKstepMdo("};
+// clang-format on
 
 std::string randomFormula(std::mt19937& random) {
     std::uniform_int_distribution<size_t> pick(0, kFragments.size() - 1);
