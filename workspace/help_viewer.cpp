@@ -1,7 +1,9 @@
 #include "workspace/help_viewer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -50,6 +53,27 @@ QUrl urlOfResource(const QString& resource) {
     return QUrl(QStringLiteral("qrc") + resource);
 }
 
+// The manual's pages in a fixed order, for searching the whole manual.
+QStringList manualPages() {
+    QStringList pages;
+    for (const QString& name : QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}))
+        pages << QStringLiteral(":/help/") + name;
+    return pages;
+}
+
+// A page's text as the reader sees it, kept after the first search (the pages never change).
+const QString& pageText(const QString& resource) {
+    static QHash<QString, QString> cache;
+    auto it = cache.find(resource);
+    if (it == cache.end()) {
+        QFile file(resource);
+        QTextDocument document;
+        if (file.open(QIODevice::ReadOnly)) document.setHtml(QString::fromUtf8(file.readAll()));
+        it = cache.insert(resource, document.toPlainText());
+    }
+    return it.value();
+}
+
 // The help window: a browser with back, forward, contents and a find-in-page field. One instance
 // lives at a time; it is hidden when closed and shown again at the next request.
 class HelpWindow : public QWidget {
@@ -60,7 +84,11 @@ public:
 private:
     QToolButton* addButton(QHBoxLayout* row, const char* name, QStyle::StandardPixmap icon,
                            const QString& tip);
-    void find(bool backward);
+    // Next: the next match in this page, wrapping; NextInManual: the next match in this page or,
+    // past its last one, in the following pages; Previous: the previous match in this page.
+    enum class FindMode { Next, NextInManual, Previous };
+    void find(FindMode mode);
+    bool findInOtherPages(const QString& text);
     void updateTitle();
 
     QTextBrowser* m_browser = nullptr;
@@ -89,7 +117,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     row->addWidget(new QLabel(tr("Find:"), this));
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("edHelpFind"));
-    m_find->setPlaceholderText(tr("text in this page"));
+    m_find->setPlaceholderText(tr("text in the manual"));
+    m_find->setToolTip(tr("Finds as you type in this page; Return or F3 goes on through the manual"));
     m_find->setClearButtonEnabled(true);
     m_find->setMinimumWidth(180);
     row->addWidget(m_find);
@@ -110,16 +139,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] { updateTitle(); });
-    connect(m_find, &QLineEdit::returnPressed, this, [this] { find(false); });
+    connect(m_find, &QLineEdit::returnPressed, this, [this] { find(FindMode::NextInManual); });
     connect(m_find, &QLineEdit::textEdited, this, [this] {
         // Search as the user types, from the top of the page.
         QTextCursor top = m_browser->textCursor();
         top.movePosition(QTextCursor::Start);
         m_browser->setTextCursor(top);
-        find(false);
+        find(FindMode::Next);
     });
-    connect(findNext, &QToolButton::clicked, this, [this] { find(false); });
-    connect(findPrev, &QToolButton::clicked, this, [this] { find(true); });
+    connect(findNext, &QToolButton::clicked, this, [this] { find(FindMode::NextInManual); });
+    connect(findPrev, &QToolButton::clicked, this, [this] { find(FindMode::Previous); });
 
     auto shortcut = [this](const QKeySequence& keys, auto action) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
@@ -130,8 +159,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         m_find->setFocus();
         m_find->selectAll();
     });
-    shortcut(QKeySequence::FindNext, [this] { find(false); });
-    shortcut(QKeySequence::FindPrevious, [this] { find(true); });
+    shortcut(QKeySequence::FindNext, [this] { find(FindMode::NextInManual); });
+    shortcut(QKeySequence::FindPrevious, [this] { find(FindMode::Previous); });
     shortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
 }
 
@@ -151,7 +180,7 @@ void HelpWindow::showUrl(const QUrl& url) {
     updateTitle();
 }
 
-void HelpWindow::find(bool backward) {
+void HelpWindow::find(FindMode mode) {
     const QString text = m_find->text();
     QPalette palette = m_find->palette();
     palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
@@ -160,17 +189,37 @@ void HelpWindow::find(bool backward) {
         return;
     }
     QTextDocument::FindFlags flags;
-    if (backward) flags |= QTextDocument::FindBackward;
+    if (mode == FindMode::Previous) flags |= QTextDocument::FindBackward;
     bool found = m_browser->find(text, flags);
-    if (!found) {
+    if (!found && mode == FindMode::NextInManual) {
+        // Past the last match of this page: go on in the following pages of the manual.
+        found = findInOtherPages(text);
+    } else if (!found) {
         // Wrap around once, as a reader expects of find-in-page.
         QTextCursor cursor = m_browser->textCursor();
-        cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+        cursor.movePosition(mode == FindMode::Previous ? QTextCursor::End : QTextCursor::Start);
         m_browser->setTextCursor(cursor);
         found = m_browser->find(text, flags);
     }
     if (!found) palette.setColor(QPalette::Base, QColor(255, 220, 220));
     m_find->setPalette(palette);
+}
+
+bool HelpWindow::findInOtherPages(const QString& text) {
+    const QStringList pages = manualPages();
+    if (pages.isEmpty()) return false;
+    const qsizetype current = pages.indexOf(QLatin1Char(':') + m_browser->source().path());
+    // The pages after the current one, then those before it, then the current one from its top.
+    for (qsizetype step = 1; step <= pages.size(); ++step) {
+        const QString& page = pages.at((current + step) % pages.size());
+        if (!pageText(page).contains(text, Qt::CaseInsensitive)) continue;
+        showUrl(urlOfResource(page));
+        QTextCursor top = m_browser->textCursor();
+        top.movePosition(QTextCursor::Start);
+        m_browser->setTextCursor(top);
+        return m_browser->find(text);
+    }
+    return false;
 }
 
 void HelpWindow::updateTitle() {

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -44,9 +45,14 @@ QString readPage(const QString& resource) {
 // What a reader sees: the page rendered by the same HTML engine as the help window, as plain text
 // with runs of blanks folded, so that entities and line breaks in the source do not matter.
 QString plainText(const QString& resource) {
-    QTextDocument document;
-    document.setHtml(readPage(resource));
-    return document.toPlainText().replace(QChar(0x00A0), QLatin1Char(' ')).simplified();
+    static QHash<QString, QString> rendered;
+    if (!rendered.contains(resource)) {
+        QTextDocument document;
+        document.setHtml(readPage(resource));
+        rendered.insert(resource,
+                        document.toPlainText().replace(QChar(0x00A0), QLatin1Char(' ')).simplified());
+    }
+    return rendered.value(resource);
 }
 
 QStringList allPages() {
@@ -536,6 +542,25 @@ TEST(HelpWindow, LinksAndFindWorkInsideTheWindow) {
     find->setText(QStringLiteral("cm_bigl("));
     emit find->textEdited(find->text());
     EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("cm_bigl("));
+
+    // Return goes on through the manual: from the contents, which does not mention it, to the
+    // first page that does, and on to the next page after that page's last match.
+    showHelpTopic(nullptr, 0);
+    find->setText(QStringLiteral("Singulation"));
+    emit find->textEdited(find->text());
+    EXPECT_TRUE(browser->textCursor().selectedText().isEmpty());
+    emit find->returnPressed();
+    const QUrl first = browser->source();
+    EXPECT_NE(first.fileName(), QStringLiteral("topic_0.html"));
+    EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("Singulation"));
+    QSet<QString> visited{first.fileName()};
+    for (int i = 0; i < 12; ++i) {
+        emit find->returnPressed();
+        EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("Singulation"));
+        visited.insert(browser->source().fileName());
+    }
+    EXPECT_TRUE(visited.contains(QStringLiteral("errors.html")));
+    EXPECT_TRUE(visited.contains(QStringLiteral("procedures.html")));
 
     // A topic that opens a section: the polar plot type of the Graphics tab.
     showHelpTopic(nullptr, brelt::workspace::kPolarPlotHelpTopic);
