@@ -17,8 +17,8 @@ namespace {
 
 constexpr Real kPi = 3.141592653589793238462643383279502884L;
 constexpr Real kDegree = kPi * 0.005555555555555555555L; // one degree in radians
-// Below this the power rule gives 0 rather than an underflow: ln(3.4E-1000).
-const Real kUnderflowLog = std::log(3.4E-1000L);
+// Powers below this are 0 rather than an underflow.
+constexpr Real kUnderflowLimit = 3.4E-1000L;
 
 bool isInteger(Real x) {
     return std::isfinite(x) && x == std::trunc(x);
@@ -64,8 +64,9 @@ bool TruncateToInt32(Real x, int& out) {
 Real RaisePower(Engine& engine, Real b, Real p) {
     Real result = 0;
     if (b > 0) {
-        if (p * std::log(b) < kUnderflowLog) return 0;
-        result = integerPower(b, p);
+        // b*b is the correctly rounded square; the most common power deserves no library call.
+        result = p == 2 ? b * b : integerPower(b, p);
+        if (result < kUnderflowLimit) return 0;
     } else if (b == 0) {
         if (p > 0) return 0;
         if (p == 0) return 1; // the usual convention, as for every other base
@@ -77,8 +78,8 @@ Real RaisePower(Engine& engine, Real b, Real p) {
             return 0;
         }
         const Real magnitude = -b;
-        if (p * std::log(magnitude) < kUnderflowLog) return 0;
-        result = integerPower(magnitude, p);
+        result = p == 2 ? magnitude * magnitude : integerPower(magnitude, p);
+        if (result < kUnderflowLimit) return 0;
         if (std::fmod(p, Real(2)) != 0) result = -result;
     }
     if (!std::isfinite(result)) {

@@ -46,6 +46,13 @@ constexpr Real kConversionFactors[kLastConversion - kFirstConversion + 1] = {
 
 int LookupFunction(std::string_view collectedName) {
     if (collectedName.empty()) return -1;
+    // The variables are the most frequent names by far; no other row has a one-letter name except
+    // "e", and no row with arguments has a name of two characters.
+    if (collectedName.size() == 2) {
+        static constexpr std::string_view kLetters = "xyzvwijkmnXYZVWIJKMN";
+        const size_t letter = kLetters.find(collectedName[0]);
+        if (letter != std::string_view::npos) return kFirstLowerVariable + static_cast<int>(letter);
+    }
     // Two indexes built once: names of rows with arguments, and names of rows without (compared with
     // the collected name less its delimiter). Where both match, the later row wins.
     struct Index {
