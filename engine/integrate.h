@@ -43,7 +43,7 @@ bool TextsSettled(const std::string& previous, const std::string& current, int p
 
 // The panel count beyond which a result that still has not settled is given up ("No possibility"):
 // a divergent integrand would otherwise double its panels for ever.
-inline constexpr long kMaxIntegrationPanels = 1L << 18;
+inline constexpr long kMaxIntegrationPanels = 1L << 16;
 
 // Integrates kernel(t, p1, p2) over [a, b]. Errors: 11 "Overflow" for a non-finite sum, 4 "No
 // possibility" when the text never settles, 22 "User break" when control.stopAsked says so.
