@@ -84,6 +84,10 @@ Real Engine::readNumber(Real sign) {
             SetError(kSyntaxError);
             return 0;
         }
+        if (!std::isfinite(value)) {
+            SetError(kOverflow);
+            return 0;
+        }
         checkFollow(value);
         return sign * value;
     }

@@ -131,6 +131,16 @@ TEST(EvaluatorUserFunctions, NameUnknownToTheCollectionIsASyntaxError) {
     EXPECT_EQ(engine.ErrorLength, 1);
 }
 
+TEST(EvaluatorLiterals, EndlessDigitRunsOverflowInsteadOfGivingInfinity) {
+    Engine engine;
+    const std::string digits(6000, '9');
+    for (const std::string& text : {"1:" + digits + "*0", digits + "*0", "1:1:" + digits + "-1"}) {
+        engine.Evaluate(text);
+        ASSERT_TRUE(engine.ErrorFlag) << text.substr(0, 6);
+        EXPECT_EQ(engine.ErrorCode, kOverflow) << text.substr(0, 6);
+    }
+}
+
 TEST(EvaluatorErrorState, EmptyTextGivesZeroAndKeepsTheErrorState) {
     Engine engine;
     engine.Evaluate("1/0");
