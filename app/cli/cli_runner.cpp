@@ -51,7 +51,8 @@ bool isBlankLine(const std::string& line) {
 // Evaluates one formula and prints its line; false when it failed.
 bool runFormula(engine::Engine& engine, const std::string& formula, int digits, std::ostream& out) {
     const engine::LineOutcome outcome = engine::evaluateLine(engine, formula, digits);
-    out << outcome.resultText << '\n';
+    // Each line is out before the next formula starts: a later one may run until it is broken off.
+    out << outcome.resultText << '\n' << std::flush;
     return !outcome.evaluated || outcome.success;
 }
 
@@ -117,7 +118,6 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             if (interruptPending()) return 1;
         }
     }
-    out.flush();
     return allSucceeded ? 0 : 1;
 }
 
