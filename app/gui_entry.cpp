@@ -69,6 +69,9 @@ int runGui(int argc, char** argv) {
         QApplication::arguments(), qEnvironmentVariable("BRELT_HOME"), QApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
+    // Before anything can take long: a signal from now on is kept until the loop runs.
+    const bool signalsReady = installTerminationHandlers();
+
     engine::Engine engine;
     workspace::EngineCalc calc(engine);
     workspace::TfmCalc window(calc, workspace::HomePaths{home.directory});
@@ -82,12 +85,15 @@ int runGui(int argc, char** argv) {
                                     chart::MessageKind::Warning);
 
     std::unique_ptr<QSocketNotifier> signalNotifier;
-    if (installTerminationHandlers()) {
+    if (signalsReady) {
         signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[1], QSocketNotifier::Read);
         QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, &window, [&window] {
             char byte = 0;
             [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[1], &byte, 1);
+            // Close as the user would (settings and history are saved), then leave every event
+            // loop, a modal box's included.
             window.close();
+            QApplication::quit();
         });
     }
     // The desktop session ends: save now, as closing the window would.

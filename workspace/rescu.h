@@ -19,6 +19,8 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -137,6 +139,7 @@ private:
     void loadHistory();
     void saveHistory();
     CalcSettings collectSettings() const;
+    void showStartupWarnings();
 
     CalcEngine& m_engine;
     HomePaths m_paths;
@@ -154,6 +157,7 @@ private:
     qint64 m_startMs = -1;
     bool m_reportStartup = false;
     std::function<void(QWidget*, int)> m_helpHandler;
+    std::vector<std::pair<QString, bool>> m_startupWarnings; // text, shown as an error
 
     // Controls, named as their objectName.
     QLineEdit* Edit1 = nullptr;

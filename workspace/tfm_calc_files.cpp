@@ -103,10 +103,8 @@ void TfmCalc::FormCreate() {
         for (const QString& line : splitLines(catalogue))
             if (!line.trimmed().isEmpty()) lbConst->addItem(line);
     } else {
-        chart::uiServices().message(this, QStringLiteral("Brelt"),
-                                    QStringLiteral("File <") + m_paths.base() +
-                                        QStringLiteral(".CON> not found."),
-                                    chart::MessageKind::Warning);
+        m_startupWarnings.push_back(
+            {QStringLiteral("File <") + m_paths.base() + QStringLiteral(".CON> not found."), false});
     }
     lbConst->setSortingEnabled(true);
     lbConst->sortItems();
@@ -129,9 +127,7 @@ void TfmCalc::FormCreate() {
     // The user variables: a file that cannot be read is reported, as the variables tab does.
     QString variables;
     if (!readTextFile(s.variablesFile, variables))
-        chart::uiServices().message(this, QStringLiteral("Brelt"),
-                                    QStringLiteral("Can't read file ") + s.variablesFile,
-                                    chart::MessageKind::Error);
+        m_startupWarnings.push_back({QStringLiteral("Can't read file ") + s.variablesFile, true});
 
     QPalette hintPalette = pnAssistant->palette();
     hintPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
@@ -226,6 +222,8 @@ void TfmCalc::showEvent(QShowEvent* event) {
         m_firstShown = now;
         m_lastGreeting = now;
         startAssistant(2);
+        // The start-up warnings wait until the window stands, so the user sees what they are about.
+        QTimer::singleShot(0, this, &TfmCalc::showStartupWarnings);
         if (m_reportStartup && m_startMs >= 0)
             std::fprintf(stderr, "brelt: first shown %lld ms after start\n",
                          static_cast<long long>(QDateTime::currentMSecsSinceEpoch() - m_startMs));
@@ -234,6 +232,13 @@ void TfmCalc::showEvent(QShowEvent* event) {
         startAssistant(2);
     }
     Edit1->setFocus();
+}
+
+void TfmCalc::showStartupWarnings() {
+    const auto warnings = std::exchange(m_startupWarnings, {});
+    for (const auto& [text, error] : warnings)
+        chart::uiServices().message(this, QStringLiteral("Brelt"), text,
+                                    error ? chart::MessageKind::Error : chart::MessageKind::Warning);
 }
 
 void TfmCalc::setStartupClock(qint64 startMs, bool report) {

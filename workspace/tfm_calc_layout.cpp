@@ -96,7 +96,8 @@ QToolButton* TfmCalc::makeSpeedButton(const QString& name, const QString& captio
     button->setProperty("breltHint", hint);
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus); // speed buttons never take the focus from the input line
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    button->setMinimumHeight(button->fontMetrics().height() + 10);
     button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("round")) + 12);
     return button;
 }
@@ -256,7 +257,7 @@ QWidget* TfmCalc::buildCalculatorTab() {
     auto* spinDown = makeSpeedButton(QStringLiteral("SpinButton1Down"), QString::fromUtf8("\xe2\x96\xbe"),
                                      QStringLiteral("Font size"));
     for (QToolButton* b : {spinUp, spinDown}) {
-        b->setMinimumWidth(0);
+        b->setMinimumSize(0, 0);
         b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         spinLayout->addWidget(b);
     }
@@ -267,10 +268,12 @@ QWidget* TfmCalc::buildCalculatorTab() {
         makeSpeedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Help"), QStringLiteral("Help"));
     connect(help, &QToolButton::clicked, this, [this] { openHelp(0); });
     toolsRow->addWidget(help);
-    auto* power = makeSpeedButton(QStringLiteral("RxSwitch1"), QString::fromUtf8("\xe2\x8f\xbb"),
-                                  QStringLiteral("Switch off"));
+    auto* power =
+        makeSpeedButton(QStringLiteral("RxSwitch1"), QStringLiteral("Off"), QStringLiteral("Switch off"));
     connect(power, &QToolButton::clicked, this, &QWidget::close);
     toolsRow->addWidget(power);
+    for (QToolButton* b : {help, power})
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     modes->addLayout(toolsRow);
     layout->addLayout(modes);
 
@@ -336,7 +339,7 @@ QWidget* TfmCalc::buildCalculatorTab() {
         auto* button = makeSpeedButton(QString::fromLatin1(a.name), QString::fromLatin1(a.caption),
                                        QString::fromLatin1(a.hint));
         const std::string_view name(a.name);
-        pad->addWidget(button, row, column, 1, name == "sbEQ" ? 2 : 1);
+        pad->addWidget(button, row, column, 1, name == "sbEQ" ? 4 : 1);
         made[name] = button;
         if (++column == 5) {
             column = 0;

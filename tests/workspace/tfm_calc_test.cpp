@@ -103,6 +103,7 @@ protected:
 
 TEST_F(TfmCalcTest, FirstRunWarnsTwiceAndStartsWithTheDefaults) {
     open();
+    QTest::qWait(20);
     EXPECT_EQ(ui.texts(),
               (QStringList{QStringLiteral("File <") + home.path() + QStringLiteral("/Brelt.CON> not found."),
                            QStringLiteral("Can't read file ") + home.path() + QStringLiteral("/Brelt.USR")}));
