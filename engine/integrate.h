@@ -45,6 +45,12 @@ bool TextsSettled(const std::string& previous, const std::string& current, int p
 // a divergent integrand would otherwise double its panels for ever.
 inline constexpr long kMaxIntegrationPanels = 1L << 16;
 
+// Passes that differ by less than this share of the integral of |f| are settled whatever their
+// texts say: an integral worth 0 (sin over a full period) is rounding noise whose digits and
+// exponent never repeat.
+inline constexpr Real kRoundingNoise = 1e-15L;
+bool OnlyRoundingApart(Real previous, Real current, Real magnitude);
+
 // Integrates kernel(t, p1, p2) over [a, b]. Errors: 11 "Overflow" for a non-finite sum, 4 "No
 // possibility" when the text never settles, 22 "User break" when control.stopAsked says so.
 KernelResult Integrate(Kernel kernel, Real p1, Real p2, Real a, Real b, const IntegrationControl& control);

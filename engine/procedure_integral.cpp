@@ -29,10 +29,12 @@ Real Integral(Engine& engine) {
     Real total = 0;
     for (int pass = 1;; ++pass) {
         const Real h = (b - a) / 2 / static_cast<Real>(n);
+        const Real previous = total;
         total = 0;
+        Real magnitude = 0; // the same rule applied to |f|
         for (long i = 1; i <= n; ++i) {
             const Real c = a + (static_cast<Real>(i) - 0.5L) * 2 * h;
-            Real sum = 0;
+            Real sum = 0, absolute = 0;
             for (int k = 0; k < 5; ++k) {
                 Real right = 0, left = 0;
                 if (!f.evaluate(c + kGaussAbscissae[k] * h, right) ||
@@ -40,8 +42,10 @@ Real Integral(Engine& engine) {
                     return 0;
                 }
                 sum += kGaussWeights[k] * (right + left);
+                absolute += kGaussWeights[k] * (std::fabs(right) + std::fabs(left));
             }
             total += sum * h;
+            magnitude += absolute * std::fabs(h);
             if (engine.breakConfirmed()) return 0;
         }
         if (!std::isfinite(total)) {
@@ -58,6 +62,7 @@ Real Integral(Engine& engine) {
         if (textA == textB) break;
         engine.host().showStatus(textA);
         if (ResultSettled(textA, textB, engine.IntegrationPrecision)) break;
+        if (OnlyRoundingApart(previous, total, magnitude)) break;
         if (n >= kMaxPanels) {
             engine.SetError(kNoPossibility);
             return 0;
