@@ -270,6 +270,7 @@ const FormulaCase kFormulas[] = {
     {"topic_0", "4/0", "Division by zero: position 3"},
     {"topic_0", "?*2", "1.024E+3", 1, 0, 12, 0, {"2^3^2"}},
     {"topic_0", "(X=3)*2", "6.0E+0"},
+    {"topic_3", "(X=2.5)*X", "6.25E+0"},
     {"language", "1E3", "1.0E+3"},
     {"language", "1.5E-2", "1.5E-2"},
     {"language", "1:30", "1.5E+0"},
@@ -440,6 +441,16 @@ TEST(HelpExamples, FormulasGiveTheResultsTheManualPromises) {
         } else {
             EXPECT_EQ(shown, expected);
         }
+    }
+}
+
+TEST(HelpExamples, TapeLinesReadAsTheManualShows) {
+    const QString tapePage = plainText(QStringLiteral(":/help/topic_21.html"));
+    for (const char* formula : {"2^3^2", "(X=3)*2"}) {
+        brelt::engine::Engine engine;
+        engine.AngleUnit = 1;
+        const std::string line = brelt::engine::evaluateLine(engine, formula, 12).tapeLine;
+        EXPECT_TRUE(tapePage.contains(QString::fromStdString(line).simplified())) << line;
     }
 }
 
