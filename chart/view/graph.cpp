@@ -113,6 +113,7 @@ Extents TGraph::GetExtents() const {
 }
 
 void TGraph::SetImageSize(const QSize& size) {
+    if (m_drawing) return; // never under the painter
     const QSize s(std::max(1, size.width()), std::max(1, size.height()));
     if (m_image.size() == s) return;
     m_image = QImage(s, QImage::Format_ARGB32_Premultiplied);

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace brelt::chart {
@@ -105,6 +106,12 @@ void TPlot::Repaint() {
 }
 
 void TPlot::imageResized(const QSize& size) {
+    // A resize that arrives while the chart draws (messages run between layers) must not swap the
+    // bitmap under the painter: it is taken up once the drawing has ended.
+    if (m_graph->isDrawing()) {
+        QTimer::singleShot(0, this, [this] { imageResized(m_image->size()); });
+        return;
+    }
     m_graph->SetImageSize(size);
     m_graph->Draw();
 }

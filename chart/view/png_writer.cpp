@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 namespace brelt::chart {
 
@@ -45,41 +47,98 @@ void appendChunk(QByteArray& out, const char type[4], const QByteArray& data) {
 
 } // namespace
 
-QByteArray encodePng(const QImage& source) {
-    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+namespace {
+
+// Rows of one byte per pixel: palette indexes when the picture has at most 256 colours (a chart
+// usually has a few dozen), which deflates three times less data than RGB.
+bool indexedRows(const QImage& image, QByteArray& raw, QByteArray& palette) {
+    const int w = image.width(), h = image.height();
+    std::unordered_map<QRgb, int> index;
+    std::vector<QRgb> colours;
+    raw.resize((static_cast<qsizetype>(w) + 1) * h);
+    QByteArray previous(w, 0);
+    QByteArray current(w, 0);
+    char* dst = raw.data();
+    QRgb lastColour = 0;
+    int lastIndex = -1;
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = row[x] | 0xFF000000u;
+            if (c != lastColour || lastIndex < 0) {
+                auto it = index.find(c);
+                if (it == index.end()) {
+                    if (colours.size() == 256) return false;
+                    it = index.emplace(c, static_cast<int>(colours.size())).first;
+                    colours.push_back(c);
+                }
+                lastColour = c;
+                lastIndex = it->second;
+            }
+            current[x] = static_cast<char>(lastIndex);
+        }
+        *dst++ = y == 0 ? 0 : 2; // none on the first row, then Up
+        for (int x = 0; x < w; ++x)
+            dst[x] = static_cast<char>(current[x] - (y == 0 ? 0 : previous[x]));
+        dst += w;
+        std::swap(previous, current);
+    }
+    palette.clear();
+    for (QRgb c : colours) {
+        palette.append(static_cast<char>(qRed(c)));
+        palette.append(static_cast<char>(qGreen(c)));
+        palette.append(static_cast<char>(qBlue(c)));
+    }
+    return true;
+}
+
+void rgbRows(const QImage& image, QByteArray& raw) {
     const int w = image.width(), h = image.height();
     const qsizetype rowBytes = static_cast<qsizetype>(w) * 3;
-    QByteArray raw;
     raw.resize((rowBytes + 1) * h);
+    QByteArray previous(rowBytes, 0);
+    QByteArray current(rowBytes, 0);
     char* dst = raw.data();
     for (int y = 0; y < h; ++y) {
-        const uchar* row = image.constScanLine(y);
-        if (y == 0) {
-            *dst++ = 0; // no filter on the first row
-            std::memcpy(dst, row, static_cast<std::size_t>(rowBytes));
-        } else {
-            const uchar* above = image.constScanLine(y - 1);
-            *dst++ = 2; // Up
-            for (qsizetype i = 0; i < rowBytes; ++i)
-                dst[i] = static_cast<char>(row[i] - above[i]);
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            current[3 * x] = static_cast<char>(qRed(row[x]));
+            current[3 * x + 1] = static_cast<char>(qGreen(row[x]));
+            current[3 * x + 2] = static_cast<char>(qBlue(row[x]));
         }
+        *dst++ = y == 0 ? 0 : 2;
+        for (qsizetype i = 0; i < rowBytes; ++i)
+            dst[i] = static_cast<char>(current[i] - (y == 0 ? 0 : previous[i]));
         dst += rowBytes;
+        std::swap(previous, current);
     }
+}
+
+} // namespace
+
+QByteArray encodePng(const QImage& source) {
+    const QImage image =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    QByteArray raw;
+    QByteArray palette;
+    const bool indexed = indexedRows(image, raw, palette);
+    if (!indexed) rgbRows(image, raw);
     // qCompress gives a zlib stream behind a 4-byte length of its own.
     const QByteArray compressed = qCompress(raw, 1).mid(4);
 
     QByteArray out;
-    out.reserve(compressed.size() + 64);
+    out.reserve(compressed.size() + palette.size() + 96);
     out.append("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
-    appendBigEndian(header, static_cast<quint32>(w));
-    appendBigEndian(header, static_cast<quint32>(h));
-    header.append(char(8)); // bit depth
-    header.append(char(2)); // colour type: RGB
-    header.append(char(0)); // deflate
-    header.append(char(0)); // adaptive filtering (one filter byte per row)
-    header.append(char(0)); // no interlace
+    appendBigEndian(header, static_cast<quint32>(image.width()));
+    appendBigEndian(header, static_cast<quint32>(image.height()));
+    header.append(char(8));               // bit depth
+    header.append(char(indexed ? 3 : 2)); // colour type: palette or RGB
+    header.append(char(0));               // deflate
+    header.append(char(0));               // adaptive filtering (one filter byte per row)
+    header.append(char(0));               // no interlace
     appendChunk(out, "IHDR", header);
+    if (indexed) appendChunk(out, "PLTE", palette);
     appendChunk(out, "IDAT", compressed);
     appendChunk(out, "IEND", QByteArray());
     return out;

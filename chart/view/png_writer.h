@@ -1,6 +1,7 @@
 #pragma once
-// A quick PNG encoder for chart pictures: 8-bit RGB, every row filtered with "Up" (a chart is
-// mostly rows like the one above, which then become zeros) and deflated at the fastest level.
+// A quick PNG encoder for chart pictures: a palette of up to 256 colours (else 8-bit RGB), every
+// row filtered with "Up" (a chart is mostly rows like the one above, which then become zeros) and
+// deflated at the fastest level.
 // General-purpose writers spend most of their time choosing filters per row; a chart gains
 // nothing from that, and the command line must write its picture in a few milliseconds.
 #include <QByteArray>
