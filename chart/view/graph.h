@@ -46,6 +46,8 @@ public:
     virtual void processEvents() {}
     virtual void imageChanged() {}
     virtual void popupChartMenu(int x, int y) { (void)x, (void)y; }
+    // The pop-up menu of a layer that took a right-button press (its CreateMenu items).
+    virtual void popupLayerMenu(TLayer& layer, int x, int y) { (void)layer, (void)x, (void)y; }
     virtual void showProperties() {}
 };
 

@@ -101,14 +101,19 @@ void TGraph::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
         const double distance = series->hitDistance(x, y, hit);
         if (!nearest || distance < best) nearest = series, best = distance;
     }
+    TLayer* claimed = nullptr;
     if (nearest) {
         nearest->MouseMove(x, y, shift);
-        if (nearest->MouseDown(x, y, button, shift)) return;
+        if (nearest->MouseDown(x, y, button, shift)) claimed = nearest;
     }
-    for (int i = LayerCount() - 1; i >= 0; --i) {
+    for (int i = LayerCount() - 1; i >= 0 && !claimed; --i) {
         TLayer* layer = m_layers[static_cast<std::size_t>(i)].get();
         if (dynamic_cast<TSeries*>(layer)) continue;
-        if (layer->MouseDown(x, y, button, shift)) return;
+        if (layer->MouseDown(x, y, button, shift)) claimed = layer;
+    }
+    if (claimed) {
+        if (button == MouseButton::Right && m_host) m_host->popupLayerMenu(*claimed, x, y);
+        return;
     }
     if (button == MouseButton::Right && m_host) m_host->popupChartMenu(x, y);
 }

@@ -230,8 +230,26 @@ void TPlot::popupChartMenu(int x, int y) {
     QAction* properties = menu.addAction(QStringLiteral("&Properties"));
     properties->setObjectName(QStringLiteral("miPropertiesGraph"));
     connect(properties, &QAction::triggered, this, [this] { ShowProperties(); });
-    menu.popup(m_image->mapToGlobal(QPoint(x, y)));
-    menu.exec();
+    menu.exec(m_image->mapToGlobal(QPoint(x, y)));
+}
+
+void TPlot::popupLayerMenu(TLayer& layer, int x, int y) {
+    QMenu menu(this);
+    QString chosen;
+    for (const LayerMenuItem& item : layer.CreateMenu()) {
+        QAction* action = menu.addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setEnabled(item.enabled);
+        action->setVisible(item.visible);
+        const QString name = item.name;
+        connect(action, &QAction::triggered, this, [&chosen, name] { chosen = name; });
+    }
+    menu.exec(m_image->mapToGlobal(QPoint(x, y)));
+    // The layer may delete its point or hide itself: only after the menu has closed.
+    if (!chosen.isEmpty()) {
+        layer.menuAction(chosen);
+        Redraw();
+    }
 }
 
 void TPlot::imageMouseMove(QMouseEvent* event) {

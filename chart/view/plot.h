@@ -101,6 +101,7 @@ public:
     void processEvents() override;
     void imageChanged() override;
     void popupChartMenu(int x, int y) override;
+    void popupLayerMenu(TLayer& layer, int x, int y) override;
     void showProperties() override { ShowProperties(); }
 
     // Called by the image with pixel positions.
