@@ -1,5 +1,7 @@
 #include "engine/user_functions.h"
 
+#include "engine/input_check.h"
+
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -46,6 +48,35 @@ std::string ReplaceWholeWords(const std::string& text, const std::string& name, 
         out += text[i++];
     }
     return out;
+}
+
+// True when the line is well-formed UTF-8 with at least one multi-byte character.
+bool IsMultiByteUtf8(const std::string& line) {
+    bool multiByte = false;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto lead = static_cast<unsigned char>(line[i]);
+        std::size_t extra = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+        } else {
+            return false;
+        }
+        if (i + extra >= line.size()) return false;
+        for (std::size_t k = 1; k <= extra; ++k) {
+            if ((static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80) return false;
+        }
+        multiByte = true;
+        i += extra + 1;
+    }
+    return multiByte;
 }
 
 } // namespace
@@ -204,6 +235,9 @@ bool TUserFunctions::LoadFromFile(const std::string& name) {
     std::string line;
     while (std::getline(probe, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        // The engine reads Latin-1: a file saved as UTF-8 ("x²" as two bytes) is turned into it,
+        // one byte per character; a Latin-1 file is not valid UTF-8 and stays as it is.
+        if (IsMultiByteUtf8(line)) line = toEngineText(line);
         m_lines.push_back(line);
     }
     if (probe.bad()) {

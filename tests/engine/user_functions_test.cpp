@@ -157,6 +157,15 @@ TEST_F(UserFunctionsTest, LoadsAFileUpToTheFirstRefusedLine) {
     EXPECT_EQ(functions.Find("f("), -1);
 }
 
+TEST_F(UserFunctionsTest, ReadsUtf8AndLatin1FilesAsEngineText) {
+    EXPECT_TRUE(functions.LoadFromFile(write("utf8.FNC", "sq(x)=x\xC2\xB2;squared \xE2\x80\x94 UTF-8\n")));
+    ASSERT_EQ(functions.Count(), 1);
+    EXPECT_EQ(functions.Items(0).Body(), "x\xB2"); // one byte 178, as the engine reads it
+    EXPECT_TRUE(functions.LoadFromFile(write("latin1.FNC", "cu(x)=x\xB3\n")));
+    ASSERT_EQ(functions.Count(), 1);
+    EXPECT_EQ(functions.Items(0).Body(), "x\xB3");
+}
+
 TEST_F(UserFunctionsTest, MissingFileDoesNothingAndUnreadableOneIsReported) {
     functions.AddFunction("f(x)=x");
     EXPECT_FALSE(functions.LoadFromFile((directory / "none.FNC").string()));
