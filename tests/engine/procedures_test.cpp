@@ -240,6 +240,14 @@ TEST_F(ProceduresTest, LowerPrecisionSettlesSooner) {
     EXPECT_NEAR(coarse, 2.0L / 3, 1e-3L);
 }
 
+// The passes are compared as decimal texts whatever base the display uses (a hexadecimal text
+// has no fraction to compare).
+TEST_F(ProceduresTest, IntegralSettlesInHexadecimalToo) {
+    engine.setBase(1);
+    EXPECT_NEAR(run("integral($0,$3,X^2)"), 9, 1e-15L);
+    EXPECT_NEAR(run("integral($0,$1,exp(X))"), 1.718281828459045235360287L, 1e-15L);
+}
+
 TEST_F(ProceduresTest, ARepeatedFunctionRecordsItsVariablesOnce) {
     engine.UsedNames.clear();
     run("integral(0,1,X^2)");
