@@ -33,6 +33,9 @@ public:
     // prepare, then modal; true when closed with OK (the slot then holds the new formula and value).
     bool Execute(int slot, int digits);
 
+    // Cancel (and Esc): the slot keeps the formula it had when the dialog opened.
+    void reject() override;
+
     // The OK button: store the formula, evaluate it; on an error show it and stay open.
     void OKBtnClick();
 
@@ -43,7 +46,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void reject() override;
 
 private:
     engine::Engine& m_engine;
