@@ -2,10 +2,12 @@
 
 #include "chart/view/ui_services.h"
 #include "engine/engine.h"
+#include "engine/user_functions.h"
 #include "workspace/brelt_home.h"
 #include "workspace/engine_calc.h"
 #include "workspace/help_viewer.h"
 #include "workspace/rescu.h"
+#include "workspace/standard_pages.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -13,6 +15,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -73,16 +76,20 @@ int runGui(int argc, char** argv) {
     const bool signalsReady = installTerminationHandlers();
 
     engine::Engine engine;
+    engine::TUserFunctions functions;
+    engine::ConnectUserFunctions(engine, functions);
     workspace::EngineCalc calc(engine);
-    workspace::TfmCalc window(calc, workspace::HomePaths{home.directory});
+    workspace::ProgramParts parts{engine, functions, calc};
+    workspace::TfmCalc window(calc, workspace::HomePaths{home.directory}, workspace::standardPages(parts));
     calc.setStatusSink([&window](const QString& text) { window.showAssistantText(text); });
     window.setHelpHandler([](QWidget* parent, int topic) { workspace::showHelpTopic(parent, topic); });
     const bool report = QApplication::arguments().contains(QStringLiteral("--startup-time")) ||
                         !qEnvironmentVariableIsEmpty("BRELT_STARTUP_TIME");
     window.setStartupClock(startMs, report);
     if (!home.error.isEmpty())
-        chart::uiServices().message(&window, QStringLiteral("Brelt"), home.error,
-                                    chart::MessageKind::Warning);
+        QTimer::singleShot(0, &window, [&window, text = home.error] {
+            chart::uiServices().message(&window, QStringLiteral("Brelt"), text, chart::MessageKind::Warning);
+        });
 
     std::unique_ptr<QSocketNotifier> signalNotifier;
     if (signalsReady) {

@@ -92,8 +92,13 @@ QString EngineCalc::helpText(int index) const {
     return fromLatin1(std::string(engine::HelpTable[static_cast<std::size_t>(index)])).trimmed();
 }
 
-bool EngineCalc::requestVariable(engine::Engine&, int, char, const std::string&) {
-    return false; // cancelled: the Set variable dialog is not connected yet
+bool EngineCalc::requestVariable(engine::Engine&, int slot, char, const std::string&) {
+    return m_requestVariable ? m_requestVariable(slot) : false;
+}
+
+int EngineCalc::addUserVariable(engine::Engine& engine, const std::string& name, engine::Real value) {
+    return m_addUserVariable ? m_addUserVariable(name, value)
+                             : EngineHost::addUserVariable(engine, name, value);
 }
 
 void EngineCalc::processMessages() {

@@ -30,10 +30,19 @@ public:
 
     // Where status texts of long procedures go (the window's assistant panel).
     void setStatusSink(std::function<void(const QString&)> sink) { m_status = std::move(sink); }
+    // The Set variable request (true when the user confirmed); unset answers "cancelled".
+    void setVariableRequester(std::function<bool(int slot)> requester) {
+        m_requestVariable = std::move(requester);
+    }
+    // Adding or changing a user variable by assignment; unset uses the engine's own list only.
+    void setUserVariableAdder(std::function<int(const std::string& name, engine::Real value)> adder) {
+        m_addUserVariable = std::move(adder);
+    }
 
     // EngineHost
     bool requestVariable(engine::Engine& engine, int slot, char letter,
                          const std::string& currentText) override;
+    int addUserVariable(engine::Engine& engine, const std::string& name, engine::Real value) override;
     void processMessages() override;
     bool confirmBreak(const std::string& question) override;
     void showStatus(const std::string& text) override;
@@ -42,6 +51,8 @@ public:
 private:
     engine::Engine& m_engine;
     std::function<void(const QString&)> m_status;
+    std::function<bool(int)> m_requestVariable;
+    std::function<int(const std::string&, engine::Real)> m_addUserVariable;
 };
 
 } // namespace brelt::workspace

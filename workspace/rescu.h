@@ -24,6 +24,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,11 +41,30 @@ class QButtonGroup;
 
 namespace brelt::workspace {
 
+class TfmCalc;
+
+// The tab pages and loaders that other parts of the program supply. A factory builds them once the
+// window's controls exist (the pages call back into the window) and before the settings load; any
+// member left empty keeps the window's own placeholder.
+struct TfmCalcPages {
+    QWidget* constants = nullptr;                      // the "Constants" page
+    QWidget* variables = nullptr;                      // the "Variables" page
+    QWidget* userVars = nullptr;                       // the "User Vars" page
+    QWidget* userFuncs = nullptr;                      // the "User Funcs" page
+    QWidget* variableButtons = nullptr;                // in place of the letter buttons `btX` … `btN`
+    std::function<void()> loadConstants;               // the catalogue, with its own warning
+    std::function<void(const QString&)> loadFunctions; // the user functions file
+    std::function<void(const QString&)> loadVariables; // the user variables file
+    std::function<void()> modesChanged;                // Digits or the notation changed
+};
+using TfmCalcPageFactory = std::function<TfmCalcPages(TfmCalc&)>;
+
 class TfmCalc : public QWidget {
     Q_OBJECT
 public:
     // `engine` is not owned and must outlive the window. The window reads its files from `paths`.
-    TfmCalc(CalcEngine& engine, HomePaths paths, QWidget* parent = nullptr);
+    TfmCalc(CalcEngine& engine, HomePaths paths, const TfmCalcPageFactory& pages = {},
+            QWidget* parent = nullptr);
     ~TfmCalc() override;
 
     // Part of the program's flow; public so that other windows and tests can call them.
@@ -78,6 +98,8 @@ public:
     const HomePaths& paths() const { return m_paths; }
     bool isEvaluating() const { return m_evaluating; }
 
+    // Opens help topic `topic` (F1, the Help buttons).
+    void openHelp(int topic);
     // Opens help topic `topic`; the program connects the help viewer, tests a recorder.
     void setHelpHandler(std::function<void(QWidget*, int)> handler) { m_helpHandler = std::move(handler); }
 
@@ -102,6 +124,8 @@ private:
     QWidget* buildAboutTab();
     QToolButton* makeSpeedButton(const QString& name, const QString& caption, const QString& hint);
     void setSpeedButtonHints(bool show);
+    void installPages(const TfmCalcPages& pages);
+    void replacePage(QWidget*& placeholder, QWidget* page);
 
     // Evaluation, lists and tape (tfm_calc_evaluation.cpp).
     void recordCalculation(const LineOutcome& outcome);
@@ -125,7 +149,6 @@ private:
     void SpinButton1Up();
     void SpinButton1Down();
     void resizeEntryLines(int delta);
-    void openHelp(int topic);
     void chHintClick(bool checked);
     void chAssistantClick(bool checked);
     void rgPlotClick(int index);
@@ -139,7 +162,8 @@ private:
     void loadHistory();
     void saveHistory();
     CalcSettings collectSettings() const;
-    void showStartupWarnings();
+    void finishStartup();
+    void loadCatalogues(); // constants, user functions, user variables
 
     CalcEngine& m_engine;
     HomePaths m_paths;
@@ -207,6 +231,10 @@ private:
     QLineEdit* edValue = nullptr;
     QLineEdit* edXVar = nullptr;
     QTimer* Timer1 = nullptr;
+    QGridLayout* m_pad = nullptr;
+    int m_variableRow = 0; // the pad row of the letter buttons
+    std::vector<QToolButton*> m_letterButtons;
+    TfmCalcPages m_pages;
     std::array<int, kPlotTypeCount> m_stepsX{};
     std::array<int, kPlotTypeCount> m_stepsY{};
 };

@@ -209,15 +209,21 @@ void TfmCalc::rgNotationClick(int index) {
     }
     // While the settings load, the result line waits for the newest result of the history.
     if (!m_loading) Edit2->setText(m_engine.formatLastResult(m_digits));
+    if (m_pages.modesChanged) m_pages.modesChanged();
 }
 
 void TfmCalc::udDigitsClick(int value) {
     m_digits = value;
     Edit2->setText(m_engine.formatLastResult(m_digits));
+    if (m_pages.modesChanged) m_pages.modesChanged();
 }
 
 void TfmCalc::rgBaseClick(int index) {
     ReturnClick();
+    if (QAbstractButton* button = rgBase->button(index); button && !button->isChecked()) {
+        const QSignalBlocker block(rgBase);
+        button->setChecked(true);
+    }
     m_engine.setBase(index);
     Edit2->setText(m_engine.formatLastResult(m_digits));
     static const char* const kRadix[] = {"10", "16", "2"};

@@ -27,9 +27,10 @@
 
 namespace brelt::workspace {
 
-TfmCalc::TfmCalc(CalcEngine& engine, HomePaths paths, QWidget* parent)
+TfmCalc::TfmCalc(CalcEngine& engine, HomePaths paths, const TfmCalcPageFactory& pages, QWidget* parent)
     : QWidget(parent), m_engine(engine), m_paths(std::move(paths)) {
     buildLayout();
+    if (pages) installPages(pages(*this));
     connect(rgNotation, &QButtonGroup::idClicked, this, &TfmCalc::rgNotationClick);
     connect(rgBase, &QButtonGroup::idClicked, this, &TfmCalc::rgBaseClick);
     connect(rgAngle, &QButtonGroup::idClicked, this, &TfmCalc::rgAngleClick);
@@ -97,18 +98,6 @@ void TfmCalc::FormCreate() {
     move(s.left, s.top);
     m_loading = false;
 
-    // The constants catalogue: one constant per line; sorted once loaded.
-    QString catalogue;
-    if (readTextFile(m_paths.constants(), catalogue)) {
-        for (const QString& line : splitLines(catalogue))
-            if (!line.trimmed().isEmpty()) lbConst->addItem(line);
-    } else {
-        m_startupWarnings.push_back(
-            {QStringLiteral("File <") + m_paths.base() + QStringLiteral(".CON> not found."), false});
-    }
-    lbConst->setSortingEnabled(true);
-    lbConst->sortItems();
-
     rgPlotClick(s.plotType);
     auto* range = new QDoubleValidator(this);
     range->setLocale(QLocale::c());
@@ -117,17 +106,6 @@ void TfmCalc::FormCreate() {
     auto* steps = new QIntValidator(0, 100000, this);
     edStepsX->setValidator(steps);
     edStepsY->setValidator(steps);
-
-    // The user functions' lines for their tab; a missing file is no error.
-    QString functions;
-    if (readTextFile(s.functionsFile, functions))
-        for (const QString& line : splitLines(functions))
-            lbFuncs->addItem(line);
-
-    // The user variables: a file that cannot be read is reported, as the variables tab does.
-    QString variables;
-    if (!readTextFile(s.variablesFile, variables))
-        m_startupWarnings.push_back({QStringLiteral("Can't read file ") + s.variablesFile, true});
 
     QPalette hintPalette = pnAssistant->palette();
     hintPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
@@ -223,7 +201,7 @@ void TfmCalc::showEvent(QShowEvent* event) {
         m_lastGreeting = now;
         startAssistant(2);
         // The start-up warnings wait until the window stands, so the user sees what they are about.
-        QTimer::singleShot(0, this, &TfmCalc::showStartupWarnings);
+        QTimer::singleShot(0, this, &TfmCalc::finishStartup);
         if (m_reportStartup && m_startMs >= 0)
             std::fprintf(stderr, "brelt: first shown %lld ms after start\n",
                          static_cast<long long>(QDateTime::currentMSecsSinceEpoch() - m_startMs));
@@ -234,7 +212,48 @@ void TfmCalc::showEvent(QShowEvent* event) {
     Edit1->setFocus();
 }
 
-void TfmCalc::showStartupWarnings() {
+void TfmCalc::loadCatalogues() {
+    // The constants catalogue: one constant per line; sorted once loaded.
+    if (m_pages.loadConstants)
+        m_pages.loadConstants();
+    else {
+        QString catalogue;
+        if (readTextFile(m_paths.constants(), catalogue)) {
+            for (const QString& line : splitLines(catalogue))
+                if (!line.trimmed().isEmpty()) lbConst->addItem(line);
+        } else {
+            m_startupWarnings.push_back(
+                {QStringLiteral("File <") + m_paths.base() + QStringLiteral(".CON> not found."), false});
+        }
+        lbConst->setSortingEnabled(true);
+        lbConst->sortItems();
+    }
+
+    // The user functions and their tab; a missing file is no error.
+    if (m_pages.loadFunctions)
+        m_pages.loadFunctions(m_settings.functionsFile);
+    else {
+        QString functions;
+        if (readTextFile(m_settings.functionsFile, functions))
+            for (const QString& line : splitLines(functions))
+                lbFuncs->addItem(line);
+    }
+
+    // The user variables: a file that cannot be read is reported.
+    if (m_pages.loadVariables)
+        m_pages.loadVariables(m_settings.variablesFile);
+    else {
+        QString variables;
+        if (!readTextFile(m_settings.variablesFile, variables))
+            m_startupWarnings.push_back(
+                {QStringLiteral("Can't read file ") + m_settings.variablesFile, true});
+    }
+}
+
+void TfmCalc::finishStartup() {
+    // The files that may ask or warn are read once the window stands, so every box has the
+    // window behind it and a termination signal finds a window to close.
+    loadCatalogues();
     const auto warnings = std::exchange(m_startupWarnings, {});
     for (const auto& [text, error] : warnings)
         chart::uiServices().message(this, QStringLiteral("Brelt"), text,

@@ -123,7 +123,7 @@ bool TfmCalc::FormKeyDown(QKeyEvent* event, QWidget* focused) {
 
 void TfmCalc::returnOnOtherTab(QWidget* focus) {
     const QString name = focus ? focus->objectName() : QString();
-    if (focus == edName || focus == edValue) {
+    if (focus && (focus == edName || focus == edValue)) {
         pressButton(QStringLiteral("btAdd"));
         return;
     }
@@ -144,7 +144,7 @@ void TfmCalc::pcCalcChange(int) {
     } else if (page == tsTape) {
         if (btPrint->isEnabled()) btPrint->setFocus();
     } else if (page == tsConst) {
-        edFind->setFocus();
+        if (edFind) edFind->setFocus();
     } else if (page == tsGraph) {
         const QString label = QStringLiteral("f(") + Edit1->text() + QLatin1Char(')');
         edLegend->setText(label);
@@ -153,7 +153,7 @@ void TfmCalc::pcCalcChange(int) {
         if (QAbstractButton* checked = rgPlot->checkedButton()) checked->setFocus();
         Panel1->show();
     } else if (page == tsVariables) {
-        edXVar->setFocus();
+        if (edXVar) edXVar->setFocus();
     }
 }
 

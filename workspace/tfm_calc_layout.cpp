@@ -294,6 +294,7 @@ QWidget* TfmCalc::buildCalculatorTab() {
 
     // Digits, operators, variables, editing and evaluation.
     auto* pad = new QGridLayout;
+    m_pad = pad;
     pad->setSpacing(3);
     int row = 0;
     int column = 0;
@@ -310,12 +311,14 @@ QWidget* TfmCalc::buildCalculatorTab() {
     }
     ++row;
     column = 0;
+    m_variableRow = row;
     for (const char* letter : {"X", "Y", "Z", "V", "W", "I", "J", "K", "M", "N"}) {
         auto* button = makeSpeedButton(QStringLiteral("bt") + QLatin1String(letter), QLatin1String(letter),
                                        QStringLiteral("Variable ") + QLatin1String(letter));
         const QString text = QLatin1String(letter);
         connect(button, &QToolButton::clicked, this, [this, text] { insertText(text); });
         pad->addWidget(button, row + column / 5, column % 5);
+        m_letterButtons.push_back(button);
         ++column;
     }
     row += 2;
@@ -363,6 +366,47 @@ QWidget* TfmCalc::buildCalculatorTab() {
     connect(made["sbEQ"], &QToolButton::clicked, this, &TfmCalc::sbEQClick);
     layout->addLayout(pad, 1);
     return page;
+}
+
+void TfmCalc::replacePage(QWidget*& placeholder, QWidget* page) {
+    if (!page) return;
+    const int index = pcCalc->indexOf(placeholder);
+    const QString caption = pcCalc->tabText(index);
+    const QString name = placeholder->objectName();
+    const QSignalBlocker block(pcCalc);
+    pcCalc->removeTab(index);
+    delete placeholder;
+    page->setObjectName(name);
+    pcCalc->insertTab(index, page, caption);
+    placeholder = page;
+}
+
+void TfmCalc::installPages(const TfmCalcPages& pages) {
+    m_pages = pages;
+    const int current = pcCalc->currentIndex();
+    replacePage(tsConst, pages.constants);
+    replacePage(tsVariables, pages.variables);
+    replacePage(tsUserVar, pages.userVars);
+    replacePage(tsFuncs, pages.userFuncs);
+    pcCalc->setCurrentIndex(current);
+    // The controls the window addresses by name now live in the supplied pages.
+    edFind = findChild<QLineEdit*>(QStringLiteral("edFind"));
+    lbConst = findChild<QListWidget*>(QStringLiteral("lbConst"));
+    lbFuncs = findChild<QListWidget*>(QStringLiteral("lbFuncs"));
+    edName = findChild<QLineEdit*>(QStringLiteral("edName"));
+    edValue = findChild<QLineEdit*>(QStringLiteral("edValue"));
+    edXVar = findChild<QLineEdit*>(QStringLiteral("edXVar"));
+    if (pages.variableButtons) {
+        for (QToolButton* button : m_letterButtons)
+            delete button;
+        m_letterButtons.clear();
+        m_pad->addWidget(pages.variableButtons, m_variableRow, 0, 2, 5);
+        // The letter keys look and grow like the rest of the pad.
+        for (QToolButton* button : pages.variableButtons->findChildren<QToolButton*>()) {
+            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            button->setMinimumHeight(button->fontMetrics().height() + 10);
+        }
+    }
 }
 
 QWidget* TfmCalc::buildTapeTab() {
