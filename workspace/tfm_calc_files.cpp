@@ -43,10 +43,6 @@ TfmCalc::TfmCalc(CalcEngine& engine, HomePaths paths, const TfmCalcPageFactory& 
             [this](int index) { insertText(cbHistory->itemText(index)); });
     connect(cbResults, &QComboBox::activated, this,
             [this](int index) { insertText(cbResults->itemText(index)); });
-    connect(Edit2, &QLineEdit::selectionChanged, this, [this] {
-        // The result line never keeps the focus.
-        if (Edit2->hasFocus()) Edit1->setFocus();
-    });
     qApp->installEventFilter(this);
     FormCreate();
     updateTapeButtons();

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -48,6 +49,12 @@ bool isTextKey(int key) {
 
 bool TfmCalc::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A click on the result line gives the focus back to the input line (Edit2Click).
+    if (watched == Edit2 && type == QEvent::MouseButtonRelease) Edit1->setFocus();
+    // The tape's buttons follow its selection on key release and mouse move as well.
+    if ((watched == mmTape && type == QEvent::KeyRelease) ||
+        (watched == mmTape->viewport() && type == QEvent::MouseMove))
+        updateTapeButtons();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

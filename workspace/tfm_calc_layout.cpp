@@ -121,7 +121,7 @@ void TfmCalc::buildLayout() {
     Edit2->setReadOnly(true);
     Edit2->setFrame(false);
     Edit2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Edit2->setFocusPolicy(Qt::ClickFocus);
+    Edit2->setFocusPolicy(Qt::NoFocus); // the result line never keeps the focus
     new ComboOverlay(cbResults, Edit2);
 
     cbHistory = named(new QComboBox, "cbHistory");

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -555,4 +556,23 @@ TEST_F(TfmCalcTest, PowerSwitchClosesAndSaves) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(paths.ini()));
     EXPECT_TRUE(QFile::exists(paths.history()));
+}
+
+TEST_F(TfmCalcTest, TheResultLineGivesTheFocusBack) {
+    prepareHome();
+    open();
+    QApplication::setActiveWindow(window.get());
+    enter(QStringLiteral("5"));
+    QTest::mouseClick(edit2(), Qt::LeftButton);
+    EXPECT_FALSE(edit2()->hasFocus());
+    EXPECT_EQ(QApplication::focusWidget(), edit1());
+}
+
+TEST_F(TfmCalcTest, PrintingWithoutAPrinterSaysSo) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    prepareHome();
+    open();
+    enter(QStringLiteral("1"));
+    click("btPrint");
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("There is no default printer.")});
 }
