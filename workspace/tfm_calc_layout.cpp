@@ -175,6 +175,10 @@ void TfmCalc::buildLayout() {
     Gauge->setRange(0, 100);
     Gauge->setValue(0);
     panelLayout->addWidget(Gauge);
+    // The progress bar keeps its room while hidden, so the window does not jump between tabs.
+    QSizePolicy panelPolicy = Panel1->sizePolicy();
+    panelPolicy.setRetainSizeWhenHidden(true);
+    Panel1->setSizePolicy(panelPolicy);
     Panel1->hide();
     root->addWidget(Panel1);
 
@@ -469,7 +473,8 @@ QWidget* TfmCalc::buildGraphicsTab() {
                    {QStringLiteral("f(X)"), QStringLiteral("f(X,Y) contour"), QStringLiteral("f(X,Y) shaded"),
                     QStringLiteral("f(X,Y) 3D"), QStringLiteral("Polar")},
                    plotLayout);
-    layout->addWidget(plotBox);
+    plotLayout->addStretch();
+    layout->addWidget(plotBox, 0, Qt::AlignTop);
     auto* form = new QFormLayout;
     edFromX = namedEdit("edFromX");
     edToX = namedEdit("edToX");
@@ -499,7 +504,10 @@ QWidget* TfmCalc::buildGraphicsTab() {
     form->addRow(named(new QLabel(QStringLiteral("Title")), "lbTitle"), edTitle);
     form->addRow(QStringLiteral("X axis"), edX);
     form->addRow(named(new QLabel(QStringLiteral("Y axis")), "lbYAxis"), edY);
-    layout->addLayout(form, 1);
+    auto* formColumn = new QVBoxLayout;
+    formColumn->addLayout(form);
+    formColumn->addStretch();
+    layout->addLayout(formColumn, 1);
     auto* buttons = new QVBoxLayout;
     auto* ok = named(new QPushButton(QStringLiteral("OK")), "bbOK");
     auto* help = named(new QPushButton(QStringLiteral("Help")), "Button1");
@@ -586,6 +594,7 @@ QWidget* TfmCalc::buildFuncsTab() {
 QWidget* TfmCalc::buildAboutTab() {
     auto* page = named(new QWidget, "tsAbout");
     auto* layout = new QVBoxLayout(page);
+    layout->addStretch();
     auto* title = named(new QLabel(QStringLiteral("Brelt98 version 4.1")), "lbProduct");
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
