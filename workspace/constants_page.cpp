@@ -128,7 +128,7 @@ void ConstantsPage::bbEditClick() {
 }
 
 void ConstantsPage::bbReloadClick() {
-    load(QString());
+    load(QStringLiteral(" not found"));
     bbReload->setEnabled(false);
 }
 
