@@ -54,7 +54,7 @@ TGraph::TGraph()
       m_info(std::make_unique<TGraphInfo>(this)) {
     createAxesAndZoom();
     m_scaleUnit = measureScaleUnit();
-    m_image = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+    m_image = QImage(1, 1, QImage::Format_RGB32);
     m_image.fill(Qt::white);
 }
 
@@ -116,7 +116,7 @@ void TGraph::SetImageSize(const QSize& size) {
     if (m_drawing) return; // never under the painter
     const QSize s(std::max(1, size.width()), std::max(1, size.height()));
     if (m_image.size() == s) return;
-    m_image = QImage(s, QImage::Format_ARGB32_Premultiplied);
+    m_image = QImage(s, QImage::Format_RGB32);
     m_image.fill(Qt::white);
 }
 
