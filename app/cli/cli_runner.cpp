@@ -6,6 +6,8 @@
 #include "engine/engine.h"
 #include "engine/input_check.h"
 #include "engine/line_evaluation.h"
+#include "engine/user_functions.h"
+#include "engine/user_variable_file.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -56,6 +58,24 @@ bool runFormula(engine::Engine& engine, const std::string& formula, int digits, 
     return !outcome.evaluated || outcome.success;
 }
 
+// The home folder's user functions and user variables, loaded as the window loads them at start-up;
+// a file that is not there is no error. Loader messages go to standard error through the host.
+void loadHomeFiles(engine::Engine& engine, engine::TUserFunctions& functions, const fs::path& home,
+                   std::ostream& err) {
+    std::error_code error;
+    const fs::path functionsFile = home / "Brelt.FNC";
+    if (fs::is_regular_file(functionsFile, error)) functions.LoadFromFile(functionsFile.string());
+    const fs::path variablesFile = home / "Brelt.USR";
+    if (fs::is_regular_file(variablesFile, error)) {
+        std::vector<engine::SkippedLine> skipped;
+        if (!engine::loadUserVariables(engine, variablesFile.string(), &skipped))
+            err << "brelt: Can't read file " << variablesFile.string() << '\n';
+        else if (const std::string message = engine::skippedLinesMessage(variablesFile.string(), skipped);
+                 !message.empty())
+            err << "brelt: " << message << '\n';
+    }
+}
+
 int usageError(std::ostream& err, const std::string& problem) {
     err << "brelt: " << problem << "\n\n" << usageText();
     return 2;
@@ -92,6 +112,9 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     engine.Notation = options.notation;
     engine.setBase(options.base);
     engine.AngleUnit = options.angleUnit;
+    engine::TUserFunctions functions;
+    engine::ConnectUserFunctions(engine, functions);
+    loadHomeFiles(engine, functions, options.home, err);
 
     for (const VariableOption& variable : options.variables) {
         const std::string problem = setVariable(engine, variable);
