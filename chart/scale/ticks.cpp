@@ -122,17 +122,33 @@ TickScale Extend(TickScale scale, int before, int after) {
     return scale;
 }
 
+namespace {
+
+// Majors fall on whole multiples of the major step (-0.5, 0, 0.5 rather than -0.9, -0.4, 0.1), so
+// labels read as round numbers whatever the nice lower bound is. A first tick that is no whole
+// number of steps (a range the user typed) keeps its majors counted from the first tick.
+int firstMajorIndex(double firstTick, double step, int perMajor) {
+    const long double steps = static_cast<long double>(firstTick) / step;
+    const long double whole = std::nearbyint(steps);
+    if (std::fabs(steps - whole) > 1e-6L || std::fabs(whole) > 1e15L) return 0;
+    const long long n = static_cast<long long>(whole);
+    return static_cast<int>(((-n) % perMajor + perMajor) % perMajor);
+}
+
+} // namespace
+
 std::vector<Tick> linearTicks(const TickScale& scale) {
     std::vector<Tick> ticks;
     if (scale.count <= 0 || !(scale.step > 0)) return ticks;
     const int count = std::min(scale.count, kMaxTickCount);
     const int perMajor = std::max(1, scale.minorPerMajor);
+    const int firstMajor = firstMajorIndex(scale.firstTick, scale.step, perMajor);
     ticks.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         const long double value = scale.firstTick + static_cast<long double>(i) * scale.step;
         Tick tick;
         tick.value = static_cast<double>(value);
-        tick.major = i % perMajor == 0;
+        tick.major = (i - firstMajor) % perMajor == 0;
         if (tick.major) tick.label = tickLabel(value, scale.step, scale.labelDecimals);
         ticks.push_back(std::move(tick));
     }
