@@ -47,10 +47,6 @@ void Engine::setBase(int base) {
     }
 }
 
-int Engine::Radix() const {
-    return m_base == 1 ? 16 : m_base == 2 ? 2 : 10;
-}
-
 // ---- error state ----
 
 void Engine::SetError(int code) {
@@ -79,18 +75,6 @@ void Engine::clearError() {
 }
 
 // ---- reading ----
-
-unsigned char Engine::NextChar() {
-    if (m_pos >= static_cast<int>(m_expr.size())) {
-        m_ch = kEndMarker;
-        return m_ch;
-    }
-    ++m_pos;
-    const auto c = static_cast<unsigned char>(m_expr[static_cast<size_t>(m_pos - 1)]);
-    // A byte 127 inside the text must not read as the end of it.
-    m_ch = c == kEndMarker ? kRejectedChar : c;
-    return m_ch;
-}
 
 void Engine::seek(int position) {
     const int length = static_cast<int>(m_expr.size());

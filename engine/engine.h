@@ -71,7 +71,7 @@ public:
 
     int Base() const { return m_base; } // 0 decimal, 1 hexadecimal, 2 binary
     void setBase(int base);             // installs the base's DigitSet; other values mean decimal
-    int Radix() const;
+    int Radix() const { return m_base == 1 ? 16 : m_base == 2 ? 2 : 10; }
     const std::bitset<256>& DigitSet() const { return m_digitSet; }
 
     // Slot n (1..12) is VariableSlots[n - 1].
@@ -108,7 +108,15 @@ public:
     //  readExpression: the additive level, starting at the current character; it stops at ")",
     //  "," (inside an argument list) or the end, leaving that character current.
     //  readFactor: one factor with its "^", postfix square, root and cube.
-    unsigned char NextChar();
+    unsigned char NextChar() {
+        // Defined here: it runs once per character of every formula.
+        if (m_pos >= static_cast<int>(m_expr.size())) return m_ch = kEndMarker;
+        const auto c = static_cast<unsigned char>(m_expr[static_cast<size_t>(m_pos)]);
+        ++m_pos;
+        // A byte 127 inside the text must not read as the end of it.
+        m_ch = c == kEndMarker ? kRejectedChar : c;
+        return m_ch;
+    }
     unsigned char currentChar() const { return m_ch; }
     int position() const { return m_pos; }
     int subExpressionStart() const { return m_subStart; }
@@ -140,7 +148,7 @@ private:
     Real assignVariable(int slotNumber);
     Real defineUserVariable(const std::string& name, int nameStart);
     Real callFunction(int code, Real sign, int nameStart);
-    void checkFollow(Real& value);
+    inline void checkFollow(Real& value); // defined with the character classes (lexer.h)
     void recordValue(Real value);
 
     std::string m_expr;

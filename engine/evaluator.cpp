@@ -196,10 +196,4 @@ Real Engine::readPrimary() {
     return 0;
 }
 
-void Engine::checkFollow(Real& value) {
-    if (ErrorFlag || isValueFollower(m_ch)) return;
-    SetError(kSyntaxError);
-    value = 0;
-}
-
 } // namespace brelt::engine

@@ -49,16 +49,19 @@ void Engine::recordValue(Real value) {
 
 Real Engine::readName(Real sign) {
     const int nameStart = m_pos;
-    std::string name;
     // Collect up to and including the first delimiter, keeping at most 21 characters. The delimiter
-    // stays the current character: what it means is decided by the name's kind below.
+    // stays the current character: what it means is decided by the name's kind below. The name is
+    // gathered on the stack: a formula read a million times for a plot must not allocate per name.
+    char buffer[kMaxNameLength];
+    size_t length = 0;
     while (true) {
-        if (static_cast<int>(name.size()) < kMaxNameLength) name.push_back(static_cast<char>(m_ch));
+        if (length < sizeof buffer) buffer[length++] = static_cast<char>(m_ch);
         if (isNameDelimiter(m_ch)) break;
         NextChar();
     }
+    const std::string_view name(buffer, length);
     const unsigned char delimiter = m_ch;
-    const std::string_view lessDelimiter = std::string_view(name).substr(0, name.size() - 1);
+    const std::string_view lessDelimiter = name.substr(0, name.size() - 1);
 
     int code = -1;
     if (name == kLoopName) code = kLoopCode;

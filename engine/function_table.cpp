@@ -1,8 +1,5 @@
 #include "engine/function_table.h"
 
-#include <algorithm>
-#include <unordered_map>
-
 namespace brelt::engine {
 
 const std::array<FunctionRow, kFunctionCount> FunctionTable = {{
@@ -44,34 +41,57 @@ constexpr Real kConversionFactors[kLastConversion - kFirstConversion + 1] = {
 
 } // namespace
 
+namespace {
+
+// The rows grouped by the first character of their names, each group in table order, so that a
+// lookup compares only the few rows that can match. Built once from the table itself.
+struct FirstCharacterIndex {
+    std::array<unsigned char, 257> groupStart{}; // rows of character c: order[groupStart[c]..groupStart[c+1])
+    std::array<unsigned char, kFunctionCount> order{};
+    std::array<signed char, 256> variableCode{}; // code - kFirstLowerVariable of a one-letter variable, or -1
+};
+
+FirstCharacterIndex buildIndex() {
+    FirstCharacterIndex index;
+    std::array<int, 257> counts{};
+    for (const FunctionRow& row : FunctionTable)
+        if (!row.name.empty()) ++counts[static_cast<unsigned char>(row.name[0]) + 1];
+    for (size_t c = 1; c < counts.size(); ++c)
+        counts[c] += counts[c - 1];
+    for (size_t c = 0; c < counts.size(); ++c)
+        index.groupStart[c] = static_cast<unsigned char>(counts[c]);
+    std::array<int, 256> next{};
+    for (size_t c = 0; c < next.size(); ++c)
+        next[c] = counts[c];
+    for (const FunctionRow& row : FunctionTable)
+        if (!row.name.empty())
+            index.order[static_cast<size_t>(next[static_cast<unsigned char>(row.name[0])]++)] =
+                static_cast<unsigned char>(row.code);
+    index.variableCode.fill(-1);
+    for (int code = kFirstLowerVariable; code <= kLastVariable; ++code)
+        index.variableCode[static_cast<unsigned char>(FunctionTable[static_cast<size_t>(code)].name[0])] =
+            static_cast<signed char>(code - kFirstLowerVariable);
+    return index;
+}
+
+} // namespace
+
 int LookupFunction(std::string_view collectedName) {
     if (collectedName.empty()) return -1;
+    static const FirstCharacterIndex index = buildIndex();
+    const auto first = static_cast<unsigned char>(collectedName[0]);
     // The variables are the most frequent names by far; no other row has a one-letter name except
     // "e", and no row with arguments has a name of two characters.
-    if (collectedName.size() == 2) {
-        static constexpr std::string_view kLetters = "xyzvwijkmnXYZVWIJKMN";
-        const size_t letter = kLetters.find(collectedName[0]);
-        if (letter != std::string_view::npos) return kFirstLowerVariable + static_cast<int>(letter);
+    if (collectedName.size() == 2 && index.variableCode[first] >= 0)
+        return kFirstLowerVariable + index.variableCode[first];
+    // Rows without arguments are compared with the name less its delimiter. Where several rows
+    // match, the later one wins: the group is searched from its end.
+    for (int k = index.groupStart[first + 1u] - 1; k >= index.groupStart[first]; --k) {
+        const FunctionRow& row = FunctionTable[index.order[static_cast<size_t>(k)]];
+        const size_t length = row.arity == 0 ? collectedName.size() - 1 : collectedName.size();
+        if (row.name.size() == length && collectedName.substr(0, length) == row.name) return row.code;
     }
-    // Two indexes built once: names of rows with arguments, and names of rows without (compared with
-    // the collected name less its delimiter). Where both match, the later row wins.
-    struct Index {
-        std::unordered_map<std::string_view, int> withArguments;
-        std::unordered_map<std::string_view, int> withoutArguments;
-    };
-    static const Index index = [] {
-        Index built;
-        for (const FunctionRow& row : FunctionTable)
-            (row.arity == 0 ? built.withoutArguments : built.withArguments)[row.name] = row.code;
-        return built;
-    }();
-    int found = -1;
-    if (const auto it = index.withArguments.find(collectedName); it != index.withArguments.end())
-        found = it->second;
-    const std::string_view lessDelimiter = collectedName.substr(0, collectedName.size() - 1);
-    if (const auto it = index.withoutArguments.find(lessDelimiter); it != index.withoutArguments.end())
-        found = std::max(found, it->second);
-    return found;
+    return -1;
 }
 
 Real ConversionFactor(int code) {

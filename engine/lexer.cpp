@@ -39,6 +39,24 @@ Real scaled(std::uint64_t mantissa, int radix, long power) {
 
 // Called on the literal's first character ("$", "." or a digit of the base).
 Real Engine::readNumber(Real sign) {
+    // The common case first: a short decimal integer ("2", "10") is its own value, exactly. Anything
+    // more (a fraction, exponent, sexagesimal part or a long digit run) is read again below.
+    if (m_base == 0 && m_ch >= '0' && m_ch <= '9') {
+        const int start = m_pos;
+        std::uint64_t whole = 0;
+        int digits = 0;
+        do {
+            whole = whole * 10 + static_cast<unsigned>(m_ch - '0');
+            ++digits;
+            NextChar();
+        } while (m_ch >= '0' && m_ch <= '9' && digits < 18);
+        if (!(m_ch >= '0' && m_ch <= '9') && m_ch != '.' && m_ch != ':' && m_ch != ExponentChar) {
+            Real value = static_cast<Real>(whole);
+            checkFollow(value);
+            return sign * value;
+        }
+        seek(start);
+    }
     const int radix = Radix();
     if (m_ch == '$') {
         if (m_base != 1) {
