@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -69,7 +70,7 @@ ConstantsPage::ConstantsPage(QString cataloguePath, std::function<void(const QSt
 
 void ConstantsPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    edFind->setFocus();
+    if (!event->spontaneous()) edFind->setFocus();
 }
 
 bool ConstantsPage::load(const QString& missingSuffix) {

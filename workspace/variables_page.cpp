@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace brelt::workspace {
@@ -109,7 +110,8 @@ VariablesPage::VariablesPage(engine::Engine& engine, std::function<int()> digits
 
 void VariablesPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    refresh();
+    // Opening the tab refreshes it; the window coming back from the task bar does not.
+    if (!event->spontaneous()) refresh();
 }
 
 void VariablesPage::refresh() {
