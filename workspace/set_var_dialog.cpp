@@ -82,6 +82,14 @@ void TSetVar::prepare(int slot, int digits) {
 }
 
 bool TSetVar::Execute(int slot, int digits) {
+    if (isVisible()) {
+        // The formula being confirmed reads another variable that has no value: ask for that one
+        // in a dialog of its own, leaving this one as the user left it.
+        TSetVar nested(m_engine, this);
+        nested.m_help = m_help;
+        nested.cbEval->setChecked(cbEval->isChecked());
+        return nested.Execute(slot, digits);
+    }
     prepare(slot, digits);
     return exec() == QDialog::Accepted;
 }

@@ -6,7 +6,9 @@
 #include "workspace/rcvar.h"
 #include "workspace/variables_buttons.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -124,6 +126,35 @@ TEST(SetVarDialog, EngineAsksForAVariableWithNoValueAndGoesOnReading) {
     engine.Evaluate("Z*2");
     EXPECT_TRUE(engine.ErrorFlag);
     EXPECT_EQ(engine.ErrorCode, engine::kUserBreak);
+    engine.setHost(nullptr);
+}
+
+TEST(SetVarDialog, AFormulaReadingAnotherUnsetVariableAsksForItInASecondDialog) {
+    engine::Engine engine;
+    TSetVar* dialog = nullptr;
+    DialogHost host(dialog);
+    engine.setHost(&host);
+    TSetVar setVar(engine);
+    dialog = &setVar;
+    QString nestedTitle;
+    whenOpen(setVar, [&](TSetVar& d) {
+        edit(d, "Edit1")->setText(QStringLiteral("Y*2"));
+        QTimer::singleShot(0, [&] {
+            auto* nested = qobject_cast<TSetVar*>(QApplication::activeModalWidget());
+            ASSERT_NE(nested, nullptr);
+            ASSERT_NE(nested, &d);
+            nestedTitle = nested->findChild<QLabel*>(QStringLiteral("lbExp"))->text();
+            edit(*nested, "Edit1")->setText(QStringLiteral("21"));
+            press(*nested, "OKBtn");
+        });
+        press(d, "OKBtn");
+    });
+    EXPECT_TRUE(setVar.Execute(engine::kSlotX, 12));
+    EXPECT_EQ(nestedTitle, QStringLiteral("Y ="));
+    EXPECT_EQ(engine.slot(engine::kSlotX).value, 42.0L);
+    EXPECT_EQ(engine.slot(engine::kSlotX).formula, "Y*2");
+    EXPECT_EQ(engine.slot(2).value, 21.0L);
+    EXPECT_EQ(host.requests, 1);
     engine.setHost(nullptr);
 }
 
