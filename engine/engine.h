@@ -142,12 +142,14 @@ private:
     friend class NestingGuard;
     Real readTerm();
     Real readPrimary();
-    Real readNumber(Real sign);
-    Real readName(Real sign);
-    Real readVariable(int slotNumber, Real sign);
+    Real readPowerAndPostfix(Real value); // the "^" and postfixes after a primary, if any
+    Real readNumber(bool negative);
+    Real readNumberInFull(bool negative);
+    Real readName(bool negative);
+    Real readVariable(int slotNumber, bool negative);
     Real assignVariable(int slotNumber);
     Real defineUserVariable(const std::string& name, int nameStart);
-    Real callFunction(int code, Real sign, int nameStart);
+    Real callFunction(int code, bool negative, int nameStart);
     inline void checkFollow(Real& value); // defined with the character classes (lexer.h)
     void recordValue(Real value);
 

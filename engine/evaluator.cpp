@@ -63,9 +63,9 @@ Real Engine::readTerm() {
         SetError(kSyntaxError);
         return 0;
     }
-    Real sign = 1;
+    bool negative = false;
     if (m_ch == '+' || m_ch == '-') {
-        sign = m_ch == '-' ? -1 : 1;
+        negative = m_ch == '-';
         NextChar();
         if (isExpressionOperator(m_ch)) {
             SetError(kSyntaxError);
@@ -73,7 +73,7 @@ Real Engine::readTerm() {
         }
     }
     // The sign applies after "^": -2^2 is -4.
-    Real value = sign * readFactor();
+    Real value = withSign(negative, readFactor());
     while (!ErrorFlag) {
         if (isTermOperator(m_ch)) {
             const unsigned char op = m_ch;
@@ -105,7 +105,7 @@ Real Engine::readTerm() {
             }
             continue;
         }
-        if (m_ch == ')' || m_ch == kEndMarker || isExpressionOperator(m_ch)) break;
+        if (hasClass(m_ch, kClassTermEnd | kClassExpressionOperator)) break;
         // Inside an argument list the caller decides what the character means (usually ",").
         if (ArgumentDepth > 0) break;
         SetError(kSyntaxError);
@@ -116,8 +116,14 @@ Real Engine::readTerm() {
 Real Engine::readFactor() {
     NestingGuard guard(*this);
     if (ErrorFlag || guard.exceeded()) return 0;
-    Real value = readPrimary();
+    const Real value = readPrimary();
     if (ErrorFlag) return 0;
+    // Most factors have no "^" and no postfix: one table look decides.
+    if (!hasClass(m_ch, kClassPower | kClassPostfix)) return value;
+    return readPowerAndPostfix(value);
+}
+
+Real Engine::readPowerAndPostfix(Real value) {
     if (m_ch == '^') {
         NextChar();
         if (m_ch == '%' || m_ch == '*' || m_ch == '/') {
@@ -159,9 +165,9 @@ Real Engine::readFactor() {
 
 Real Engine::readPrimary() {
     if (ErrorFlag) return 0;
-    Real sign = 1;
+    bool negative = false;
     if (m_ch == '+' || m_ch == '-') {
-        sign = m_ch == '-' ? -1 : 1;
+        negative = m_ch == '-';
         NextChar();
         if (m_ch == '+' || m_ch == '-') {
             SetError(kSyntaxError);
@@ -181,16 +187,16 @@ Real Engine::readPrimary() {
             ++ErrorPosition;
             return 0;
         }
-        return sign * value;
+        return withSign(negative, value);
     }
     if (m_ch == '?') {
         Real value = LastResult;
         NextChar();
         checkFollow(value);
-        return sign * value;
+        return withSign(negative, value);
     }
-    if (isLetter(m_ch)) return readName(sign);
-    if (m_ch == '$' || m_ch == '.' || m_digitSet.test(m_ch)) return readNumber(sign);
+    if (isLetter(m_ch)) return readName(negative);
+    if (m_ch == '$' || m_ch == '.' || m_digitSet.test(m_ch)) return readNumber(negative);
     // Anything else, an operator where a value must stand included ("2**3", "(*3)"), is an error.
     SetError(kSyntaxError);
     return 0;

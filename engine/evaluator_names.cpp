@@ -47,17 +47,31 @@ void Engine::recordValue(Real value) {
     UsedValues.push_back(formatNumber(value, RecordedDigits, m_base, Notation).text);
 }
 
-Real Engine::readName(Real sign) {
+Real Engine::readName(bool negative) {
     const int nameStart = m_pos;
     // Collect up to and including the first delimiter, keeping at most 21 characters. The delimiter
     // stays the current character: what it means is decided by the name's kind below. The name is
     // gathered on the stack: a formula read a million times for a plot must not allocate per name.
+    // Scanned straight from the text; a byte 127 inside it reads as kRejectedChar, as NextChar has it.
     char buffer[kMaxNameLength];
     size_t length = 0;
-    while (true) {
-        if (length < sizeof buffer) buffer[length++] = static_cast<char>(m_ch);
-        if (isNameDelimiter(m_ch)) break;
-        NextChar();
+    {
+        const char* const text = m_expr.data();
+        const auto textLength = static_cast<int>(m_expr.size());
+        unsigned char c = m_ch;
+        int at = m_pos; // index of the character after c
+        while (true) {
+            if (length < sizeof buffer) buffer[length++] = static_cast<char>(c);
+            if (isNameDelimiter(c)) break;
+            if (at >= textLength) {
+                c = kEndMarker;
+                continue;
+            }
+            c = static_cast<unsigned char>(text[at++]);
+            if (c == kEndMarker) c = kRejectedChar;
+        }
+        m_pos = at;
+        m_ch = c;
     }
     const std::string_view name(buffer, length);
     const unsigned char delimiter = m_ch;
@@ -73,10 +87,11 @@ Real Engine::readName(Real sign) {
             Real value = CallUserFunction(*this, index);
             if (ErrorFlag) return 0;
             checkFollow(value);
-            return sign * value;
+            return withSign(negative, value);
         }
     }
-    if (code < 0 && delimiter == '=') return sign * defineUserVariable(std::string(lessDelimiter), nameStart);
+    if (code < 0 && delimiter == '=')
+        return withSign(negative, defineUserVariable(std::string(lessDelimiter), nameStart));
     if (code < 0) {
         const int userCode = findUserVariable(lessDelimiter);
         if (userCode >= 0) {
@@ -85,7 +100,7 @@ Real Engine::readName(Real sign) {
             if (RecordUsed) UsedNames.emplace_back(lessDelimiter);
             recordValue(value);
             checkFollow(value);
-            return sign * value;
+            return withSign(negative, value);
         }
     }
     if (code < 0) {
@@ -99,8 +114,8 @@ Real Engine::readName(Real sign) {
 
     if (isVariableCode(code)) {
         const int slotNumber = (code - kFirstLowerVariable) % 10 + 1;
-        if (delimiter == '=') return sign * assignVariable(slotNumber);
-        return readVariable(slotNumber, sign);
+        if (delimiter == '=') return withSign(negative, assignVariable(slotNumber));
+        return readVariable(slotNumber, negative);
     }
     if (code != kLoopCode && FunctionTable[static_cast<size_t>(code)].arity == 0) {
         Real value = 0;
@@ -111,12 +126,12 @@ Real Engine::readName(Real sign) {
         else
             value = 3.141592653589793238462643383279502884L;
         checkFollow(value);
-        return sign * value;
+        return withSign(negative, value);
     }
-    return callFunction(code, sign, nameStart);
+    return callFunction(code, negative, nameStart);
 }
 
-Real Engine::readVariable(int slotNumber, Real sign) {
+Real Engine::readVariable(int slotNumber, bool negative) {
     if (RecordUsed) UsedNames.emplace_back(1, kVariableLetters[static_cast<size_t>(slotNumber - 1)]);
     VariableSlot& target = slot(slotNumber);
     if (!target.isSet()) {
@@ -141,7 +156,7 @@ Real Engine::readVariable(int slotNumber, Real sign) {
     Real value = target.value;
     recordValue(value);
     checkFollow(value);
-    return sign * value;
+    return withSign(negative, value);
 }
 
 Real Engine::assignVariable(int slotNumber) {
@@ -193,7 +208,7 @@ Real Engine::defineUserVariable(const std::string& name, int nameStart) {
     return stored;
 }
 
-Real Engine::callFunction(int code, Real sign, int nameStart) {
+Real Engine::callFunction(int code, bool negative, int nameStart) {
     const int savedDepth = ArgumentDepth;
     ++ArgumentDepth;
     NextChar(); // past the name's "("
@@ -240,7 +255,7 @@ Real Engine::callFunction(int code, Real sign, int nameStart) {
     }
     NextChar();
     ArgumentDepth = savedDepth;
-    value *= sign;
+    value = withSign(negative, value);
     checkFollow(value);
     return value;
 }

@@ -28,6 +28,11 @@ private:
     int m_weight;
 };
 
+// A primary's or term's sign: a leading "-" negates, and a "+" leaves the value exactly as it is.
+inline Real withSign(bool negative, Real value) {
+    return negative ? -value : value;
+}
+
 // Applies catalogue function `code` to its arguments (b is UndefinedMark when not given). Domain
 // errors go through engine.DomainError.
 Real ApplyFunction(Engine& engine, int code, Real a, Real b, bool secondGiven);

@@ -4,6 +4,7 @@
 // the same number the compiler makes of 0.1L).
 #include "engine/lexer.h"
 #include "engine/engine.h"
+#include "engine/evaluator_support.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,25 +39,32 @@ Real scaled(std::uint64_t mantissa, int radix, long power) {
 } // namespace
 
 // Called on the literal's first character ("$", "." or a digit of the base).
-Real Engine::readNumber(Real sign) {
-    // The common case first: a short decimal integer ("2", "10") is its own value, exactly. Anything
-    // more (a fraction, exponent, sexagesimal part or a long digit run) is read again below.
+Real Engine::readNumber(bool negative) {
+    // The common case first: a short decimal integer ("2", "10") is its own value, exactly. It is
+    // scanned straight from the text; anything more (a fraction, exponent, sexagesimal part or a
+    // long digit run) is left to the full reading below.
     if (m_base == 0 && m_ch >= '0' && m_ch <= '9') {
-        const int start = m_pos;
-        std::uint64_t whole = 0;
-        int digits = 0;
-        do {
-            whole = whole * 10 + static_cast<unsigned>(m_ch - '0');
-            ++digits;
+        const char* const text = m_expr.data();
+        const auto length = static_cast<int>(m_expr.size());
+        int at = m_pos; // index of the character after the current one
+        std::uint64_t whole = static_cast<unsigned>(m_ch - '0');
+        while (at < length && text[at] >= '0' && text[at] <= '9' && at - m_pos < 17)
+            whole = whole * 10 + static_cast<unsigned>(text[at++] - '0');
+        const unsigned char next = at < length ? static_cast<unsigned char>(text[at]) : kEndMarker;
+        if (!(next >= '0' && next <= '9') && next != '.' && next != ':' && next != ExponentChar) {
+            // Leave the reading as NextChar would: the character after the digits is current.
+            m_pos = at;
             NextChar();
-        } while (m_ch >= '0' && m_ch <= '9' && digits < 18);
-        if (!(m_ch >= '0' && m_ch <= '9') && m_ch != '.' && m_ch != ':' && m_ch != ExponentChar) {
             Real value = static_cast<Real>(whole);
             checkFollow(value);
-            return sign * value;
+            return withSign(negative, value);
         }
-        seek(start);
     }
+    return readNumberInFull(negative);
+}
+
+// Every other literal: any base, fractions, exponents, the sexagesimal form, long digit runs.
+Real Engine::readNumberInFull(bool negative) {
     const int radix = Radix();
     if (m_ch == '$') {
         if (m_base != 1) {
@@ -107,7 +115,7 @@ Real Engine::readNumber(Real sign) {
             return 0;
         }
         checkFollow(value);
-        return sign * value;
+        return withSign(negative, value);
     }
 
     if (m_ch == '.') {
@@ -153,7 +161,7 @@ Real Engine::readNumber(Real sign) {
         return 0;
     }
     checkFollow(value);
-    return sign * value;
+    return withSign(negative, value);
 }
 
 } // namespace brelt::engine

@@ -22,6 +22,7 @@ enum CharClass : unsigned char {
     kClassLetter = 16,            // A..Z a..z
     kClassNameEnd = 32,           // ( ) , = and the end marker (with the operators and postfixes)
     kClassFollowerOnly = 64,      // ) , and the end marker (with the operators and postfixes)
+    kClassTermEnd = 128,          // ) and the end marker
 };
 
 inline constexpr std::array<unsigned char, 256> kCharClasses = [] {
@@ -41,6 +42,8 @@ inline constexpr std::array<unsigned char, 256> kCharClasses = [] {
         table[c] |= kClassNameEnd;
     for (const unsigned char c : std::initializer_list<unsigned char>{')', ',', kEndMarker})
         table[c] |= kClassFollowerOnly;
+    table[')'] |= kClassTermEnd;
+    table[kEndMarker] |= kClassTermEnd;
     return table;
 }();
 
