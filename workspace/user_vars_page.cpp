@@ -1,6 +1,7 @@
 #include "workspace/user_vars_page.h"
 
 #include "chart/view/ui_services.h"
+#include "engine/function_table.h"
 #include "engine/user_variable_file.h"
 #include "workspace/profile_file.h"
 #include "workspace/variables_logic.h"
@@ -146,12 +147,19 @@ void UserVarsPage::btAddClick() {
         showError(this, QStringLiteral("Varible name or value invalid!"));
         return;
     }
+    // A name the calculator already knows (a variable letter, "pi", "e", "random") would be read as
+    // that and never as the user's value.
+    const std::string engineName = toEngineText(name);
+    if (engine::LookupFunction(engineName + '+') >= 0) {
+        showError(this, QStringLiteral("The name ") + name + QStringLiteral(" belongs to the calculator"));
+        return;
+    }
     const FormulaOutcome outcome = evaluateFormula(m_engine, edValue->text(), digits());
     if (!outcome.ok) {
         showError(this, outcome.errorText);
         return;
     }
-    addUserVariable(toEngineText(name), outcome.value);
+    addUserVariable(engineName, outcome.value);
 }
 
 void UserVarsPage::lbVarsDblClick() {

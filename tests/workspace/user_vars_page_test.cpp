@@ -102,9 +102,13 @@ TEST(UserVarsPage, Messages) {
     tab.add(QString(), QStringLiteral("1"));
     tab.add(QStringLiteral("a"), QString());
     tab.add(QStringLiteral("a"), QStringLiteral("2 + * 3"));
+    tab.add(QStringLiteral("pi"), QStringLiteral("3"));
+    tab.add(QStringLiteral("x"), QStringLiteral("3"));
     EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Varible name or value invalid!"),
                                        QStringLiteral("Varible name or value invalid!"),
-                                       QStringLiteral("Syntax error: position 5")}));
+                                       QStringLiteral("Syntax error: position 5"),
+                                       QStringLiteral("The name pi belongs to the calculator"),
+                                       QStringLiteral("The name x belongs to the calculator")}));
     EXPECT_EQ(ui.boxes[0].kind, chart::MessageKind::Error);
     EXPECT_TRUE(tab.lines().isEmpty());
     EXPECT_EQ(tab.engine.workingExpression(), "7*6");
