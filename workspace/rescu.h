@@ -56,6 +56,7 @@ struct TfmCalcPages {
     std::function<void(const QString&)> loadFunctions; // the user functions file
     std::function<void(const QString&)> loadVariables; // the user variables file
     std::function<void()> modesChanged;                // Digits or the notation changed
+    std::function<void()> closing; // the window closes: the plot windows' charts stop drawing
 };
 using TfmCalcPageFactory = std::function<TfmCalcPages(TfmCalc&)>;
 

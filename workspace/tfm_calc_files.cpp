@@ -173,6 +173,7 @@ void TfmCalc::FormShow() {
 }
 
 bool TfmCalc::FormCloseQuery() {
+    if (m_pages.closing) m_pages.closing();
     ProfileFile ini(m_paths.ini());
     ini.load(); // sections of the other windows are kept
     m_settings = collectSettings();

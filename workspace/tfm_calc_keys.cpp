@@ -51,6 +51,8 @@ bool TfmCalc::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     // A click on the result line gives the focus back to the input line (Edit2Click).
     if (watched == Edit2 && type == QEvent::MouseButtonRelease) Edit1->setFocus();
+    // A click in the input line asks the assistant about the word now under the cursor.
+    if (watched == Edit1 && type == QEvent::MouseButtonRelease) startAssistant(1);
     // The tape's buttons follow its selection on key release and mouse move as well.
     if ((watched == mmTape && type == QEvent::KeyRelease) ||
         (watched == mmTape->viewport() && type == QEvent::MouseMove))

@@ -576,3 +576,16 @@ TEST_F(TfmCalcTest, PrintingWithoutAPrinterSaysSo) {
     click("btPrint");
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("There is no default printer.")});
 }
+
+TEST_F(TfmCalcTest, AClickInTheInputLineAsksTheAssistant) {
+    prepareHome();
+    open();
+    type(QStringLiteral("arcsin("));
+    QTest::qWait(30);
+    EXPECT_EQ(find<QLabel>("pnAssistant")->text(), QStringLiteral(" Help 1 in degree "));
+    find<QButtonGroup>("rgAngle")->button(0)->click();
+    QTest::mouseClick(edit1(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(edit1()->width() - 4, edit1()->height() / 2));
+    QTest::qWait(30);
+    EXPECT_EQ(find<QLabel>("pnAssistant")->text(), QStringLiteral(" Help 1 in radian "));
+}
