@@ -134,6 +134,47 @@ Real Engine::Evaluate(const std::string& text) {
     return value;
 }
 
+// ---- used values ----
+
+void UsedValueList::push_back(std::string text) {
+    m_entries.push_back(Entry{0, 0, 0, 0, true, std::move(text)});
+}
+
+void UsedValueList::resize(size_t count) {
+    m_entries.resize(count, Entry{0, 0, 0, 0, true, {}});
+}
+
+const std::string& UsedValueList::operator[](size_t index) const {
+    Entry& entry = m_entries[index];
+    if (!entry.written) {
+        entry.text = formatNumber(entry.value, entry.digits, entry.base, entry.notation).text;
+        entry.written = true;
+    }
+    return entry.text;
+}
+
+std::vector<std::string> UsedValueList::texts() const {
+    std::vector<std::string> result;
+    result.reserve(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        result.push_back((*this)[i]);
+    return result;
+}
+
+UsedValueList& UsedValueList::operator=(const std::vector<std::string>& texts) {
+    m_entries.clear();
+    for (const std::string& text : texts)
+        push_back(text);
+    return *this;
+}
+
+bool operator==(const UsedValueList& list, const std::vector<std::string>& texts) {
+    if (list.size() != texts.size()) return false;
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (list[i] != texts[i]) return false;
+    return true;
+}
+
 // ---- user variables ----
 
 int Engine::findUserVariable(std::string_view name) const {

@@ -82,7 +82,7 @@ public:
     // formula at many points (a plot) may switch RecordUsed off: writing every value costs more
     // than the arithmetic.
     std::vector<std::string> UsedNames;
-    std::vector<std::string> UsedValues;
+    UsedValueList UsedValues; // read as texts; written only when read
     bool RecordUsed = true;
 
     // User variables. addUserVariableRecord puts a new record first with code count + 1000 (a name

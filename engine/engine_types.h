@@ -3,8 +3,10 @@
 // procedures remember, and a saved reading position.
 #include "engine/real.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brelt::engine {
 
@@ -63,6 +65,41 @@ struct ProcedureMemory {
     int extremumMode = 0; // 0 minimum, 1 maximum
     Real extremumLocation = 0;
     Real standardDeviation = UndefinedMark;
+};
+
+// The texts of the values an evaluation read or assigned, in order. A value is kept raw with the
+// modes it is to be written in, and written (FormatValue's text) only when a caller reads it: a
+// plot evaluating a formula at a million points records every value and reads none, and writing
+// 18 digits costs more than the arithmetic. To its readers it is a list of texts.
+class UsedValueList {
+public:
+    void record(Real value, int digits, int base, int notation) {
+        m_entries.push_back(Entry{value, digits, base, notation, false, {}});
+    }
+    void push_back(std::string text);
+
+    size_t size() const { return m_entries.size(); }
+    bool empty() const { return m_entries.empty(); }
+    void clear() { m_entries.clear(); }
+    void resize(size_t count); // shortens (new entries, if any, are empty texts)
+    const std::string& operator[](size_t index) const;
+    const std::string& back() const { return (*this)[size() - 1]; }
+
+    std::vector<std::string> texts() const;
+    operator std::vector<std::string>() const { return texts(); }
+    UsedValueList& operator=(const std::vector<std::string>& texts);
+    friend bool operator==(const UsedValueList& list, const std::vector<std::string>& texts);
+
+private:
+    struct Entry {
+        Real value;
+        int digits;
+        int base;
+        int notation;
+        bool written; // text holds the value's text (or was given as text)
+        std::string text;
+    };
+    mutable std::vector<Entry> m_entries;
 };
 
 // Everything needed to resume reading a text after evaluating another one.

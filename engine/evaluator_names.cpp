@@ -41,10 +41,10 @@ bool isVariableCode(int code) {
 } // namespace
 
 void Engine::recordValue(Real value) {
-    // Written without touching the error state: a value too large for hexadecimal output must not
-    // fail the formula that merely read it.
+    // Written later, and without touching the error state: a value too large for hexadecimal output
+    // must not fail the formula that merely read it.
     if (!RecordUsed) return;
-    UsedValues.push_back(formatNumber(value, RecordedDigits, m_base, Notation).text);
+    UsedValues.record(value, RecordedDigits, m_base, Notation);
 }
 
 Real Engine::readName(bool negative) {
