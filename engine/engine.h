@@ -141,6 +141,7 @@ public:
 private:
     friend class NestingGuard;
     Real readTerm();
+    Real readFactorInline();
     Real readPrimary();
     Real readPowerAndPostfix(Real value); // the "^" and postfixes after a primary, if any
     Real readNumber(bool negative);

@@ -64,7 +64,7 @@ Real Engine::readNumber(bool negative) {
 }
 
 // Every other literal: any base, fractions, exponents, the sexagesimal form, long digit runs.
-Real Engine::readNumberInFull(bool negative) {
+[[gnu::noinline]] Real Engine::readNumberInFull(bool negative) {
     const int radix = Radix();
     if (m_ch == '$') {
         if (m_base != 1) {
