@@ -313,7 +313,7 @@ QWidget* TfmCalc::buildCalculatorTab() {
             ++row;
         }
     }
-    ++row;
+    if (column != 0) ++row;
     column = 0;
     m_variableRow = row;
     for (const char* letter : {"X", "Y", "Z", "V", "W", "I", "J", "K", "M", "N"}) {
@@ -405,6 +405,18 @@ void TfmCalc::installPages(const TfmCalcPages& pages) {
             delete button;
         m_letterButtons.clear();
         m_pad->addWidget(pages.variableButtons, m_variableRow, 0, 2, 5);
+        pages.variableButtons->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        if (auto* inner = qobject_cast<QGridLayout*>(pages.variableButtons->layout())) {
+            inner->setContentsMargins(0, 0, 0, 0);
+            // The two rows of letters take the height; the check box below keeps its own.
+            inner->setRowStretch(0, 1);
+            inner->setRowStretch(1, 1);
+        }
+        // Rows share the height evenly, the spanned rows of the letter keys included.
+        for (int r = 0; r < m_pad->rowCount(); ++r)
+            m_pad->setRowStretch(r, 2);
+        m_pad->setRowStretch(m_variableRow, 3);
+        m_pad->setRowStretch(m_variableRow + 1, 2);
         // The letter keys look and grow like the rest of the pad.
         for (QToolButton* button : pages.variableButtons->findChildren<QToolButton*>()) {
             button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
