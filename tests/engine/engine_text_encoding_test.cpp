@@ -1,6 +1,6 @@
 // Text handed to the evaluator: one byte per character, whatever the user typed.
 #include "engine/engine.h"
-#include "engine/lexer_encoding.h"
+#include "engine/input_check.h"
 
 #include <gtest/gtest.h>
 
@@ -26,26 +26,19 @@ const EncodingCase kCases[] = {
     {"\xC3+1", "\x01+1"},
 };
 
-TEST(LexerEncoding, OneByteForEveryCharacter) {
+TEST(EngineTextEncoding, OneByteForEveryCharacter) {
     for (const EncodingCase& c : kCases)
-        EXPECT_EQ(Latin1FromUtf8(c.utf8), c.latin1) << c.utf8;
+        EXPECT_EQ(toEngineText(c.utf8), c.latin1) << c.utf8;
 }
 
-TEST(LexerEncoding, RoundTripOfLatin1) {
-    std::string all;
-    for (int b = 1; b < 256; ++b)
-        all.push_back(static_cast<char>(b));
-    EXPECT_EQ(Latin1FromUtf8(Utf8FromLatin1(all)), all);
-}
-
-TEST(LexerEncoding, ForeignCharacterIsASyntaxErrorAtItsOwnPosition) {
+TEST(EngineTextEncoding, ForeignCharacterIsASyntaxErrorAtItsOwnPosition) {
     Engine engine;
-    engine.Evaluate(Latin1FromUtf8("1+\xE2\x82\xAC"
-                                   "5")); // a euro sign
+    engine.Evaluate(toEngineText("1+\xE2\x82\xAC"
+                                 "5")); // a euro sign
     ASSERT_TRUE(engine.ErrorFlag);
     EXPECT_EQ(engine.ErrorCode, kSyntaxError);
     EXPECT_EQ(engine.ErrorPosition, 3);
-    EXPECT_EQ(engine.Evaluate(Latin1FromUtf8("3\xC2\xB2+1")), 10);
+    EXPECT_EQ(engine.Evaluate(toEngineText("3\xC2\xB2+1")), 10);
 }
 
 } // namespace
