@@ -57,7 +57,7 @@ Real Engine::readExpression() {
     return ErrorFlag ? 0 : value;
 }
 
-Real Engine::readTerm() {
+[[gnu::always_inline]] inline Real Engine::readTerm() {
     if (ErrorFlag) return 0;
     if (m_pos == m_subStart && isTermStartForbidden(m_ch)) {
         SetError(kSyntaxError);
