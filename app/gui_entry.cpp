@@ -80,7 +80,9 @@ int runGui(int argc, char** argv) {
     engine::ConnectUserFunctions(engine, functions);
     workspace::EngineCalc calc(engine);
     workspace::ProgramParts parts{engine, functions, calc};
-    workspace::TfmCalc window(calc, workspace::HomePaths{home.directory}, workspace::standardPages(parts));
+    workspace::TfmCalc window(calc,
+                              workspace::HomePaths{home.directory, QCoreApplication::applicationDirPath()},
+                              workspace::standardPages(parts));
     calc.setStatusSink([&window](const QString& text) { window.showAssistantText(text); });
     window.setHelpHandler([](QWidget* parent, int topic) { workspace::showHelpTopic(parent, topic); });
     const bool report = QApplication::arguments().contains(QStringLiteral("--startup-time")) ||

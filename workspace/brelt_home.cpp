@@ -40,4 +40,11 @@ HomeChoice chooseHomeDirectory(const QStringList& arguments, const QString& envi
     return {QDir(userDataDirectory).absolutePath(), QString()};
 }
 
+QString HomePaths::constants() const {
+    const QString own = home + QStringLiteral("/Brelt.CON");
+    if (shipped.isEmpty() || QFileInfo::exists(own)) return own;
+    const QString beside = shipped + QStringLiteral("/Brelt.CON");
+    return QFileInfo::exists(beside) ? beside : own;
+}
+
 } // namespace brelt::workspace

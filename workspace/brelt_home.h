@@ -19,9 +19,12 @@ HomeChoice chooseHomeDirectory(const QStringList& arguments, const QString& envi
 // The paths of the files in a home folder.
 struct HomePaths {
     QString home;
+    QString shipped; // the program's directory, where the catalogue ships; may equal `home`
     QString ini() const { return home + QStringLiteral("/Brelt.INI"); }
     QString history() const { return home + QStringLiteral("/Brelt.HST"); }
-    QString constants() const { return home + QStringLiteral("/Brelt.CON"); }
+    // The home's own catalogue, else the one shipped beside the program (a home chosen with
+    // --home starts without one).
+    QString constants() const;
     QString variables() const { return home + QStringLiteral("/Brelt.USR"); }
     QString functions() const { return home + QStringLiteral("/Brelt.FNC"); }
     QString base() const { return home + QStringLiteral("/Brelt"); }

@@ -255,6 +255,16 @@ TEST(HomeFolder, OptionThenEnvironmentThenProgramFolder) {
     EXPECT_FALSE(bad.error.isEmpty());
 }
 
+TEST(HomeFolder, CatalogueOfTheHomeElseTheOneShippedBesideTheProgram) {
+    QTemporaryDir home, program;
+    const HomePaths paths{home.path(), program.path()};
+    EXPECT_EQ(paths.constants(), home.filePath("Brelt.CON")); // neither exists: the home's own name
+    writeBytes(program.filePath("Brelt.CON"), "c (m/s) = 299792458\r\n");
+    EXPECT_EQ(paths.constants(), program.filePath("Brelt.CON"));
+    writeBytes(home.filePath("Brelt.CON"), "mine = 1\r\n");
+    EXPECT_EQ(paths.constants(), home.filePath("Brelt.CON"));
+}
+
 TEST(AtomicFile, ADiskFullInTheMiddleKeepsThePreviousFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Brelt.INI"));
