@@ -201,6 +201,12 @@ Real Engine::readPowerAndPostfix(Real value) {
         checkFollow(value);
         return withSign(negative, value);
     }
+    if (m_ch == kPiChar) {
+        Real value = 3.141592653589793238462643383279502884L;
+        NextChar();
+        checkFollow(value);
+        return withSign(negative, value);
+    }
     if (isLetter(m_ch)) return readName(negative);
     if (m_ch == '$' || m_ch == '.' || m_digitSet.test(m_ch)) return readNumber(negative);
     // Anything else, an operator where a value must stand included ("2**3", "(*3)"), is an error.

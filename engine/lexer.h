@@ -11,6 +11,8 @@ namespace brelt::engine {
 inline constexpr unsigned char kSquareChar = 178;
 inline constexpr unsigned char kCubeChar = 179;
 inline constexpr unsigned char kRootChar = 189;
+// The pi sign that Ctrl+P and the keypad put into the input line; it reads as pi.
+inline constexpr unsigned char kPiChar = 182;
 
 // Character classes as bit flags of one 256-entry table: the evaluator asks several of these
 // questions per character, and one load answers each of them.

@@ -36,6 +36,7 @@ TEST_P(EvaluatorErrors, Reports) {
 
 const ErrorCase kGrammarCases[] = {
     {"2+-3", 0, "Syntax error", 3, 1},
+    {"2\xB6", 0, "Syntax error", 2, 1}, // the pi sign is a value, not a factor to juxtapose
     {"2*-3", 0, "Syntax error", 3, 1},
     {"--2", 0, "Syntax error", 2, 1},
     {"2^*3", 0, "Syntax error", 3, 1},

@@ -107,6 +107,9 @@ const ValueCase kFunctionCases[] = {
     {"cosh(0)", 0, 0, 1, 0},
     {"tanh(20000)", 0, 0, 1, 0},
     {"exp(1)", 0, 0, 2.718281828459045235360287471352662498L, 1e-19L},
+    {"\xB6", 0, 0, kPi, 0}, // the pi sign of Ctrl+P reads as pi
+    {"-\xB6*2", 0, 0, -2 * kPi, 0},
+    {"sin(\xB6/2)", 0, 0, 1, 0},
     {"sqrt(2)", 0, 0, std::sqrt(Real(2)), 0},
     {"ln(e)", 0, 0, 1, 1e-19L},
     {"log(1000)", 0, 0, 3, 0},
