@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <unordered_map>
@@ -56,13 +57,16 @@ bool indexedRows(const QImage& image, QByteArray& raw, QByteArray& palette) {
     std::unordered_map<QRgb, int> index;
     std::vector<QRgb> colours;
     raw.resize((static_cast<qsizetype>(w) + 1) * h);
-    QByteArray previous(w, 0);
-    QByteArray current(w, 0);
-    char* dst = raw.data();
+    // Plain byte buffers: indexing a QByteArray through its non-const operator[] checks for
+    // sharing at every pixel.
+    std::vector<unsigned char> previous(static_cast<size_t>(w), 0);
+    std::vector<unsigned char> current(static_cast<size_t>(w), 0);
+    auto* dst = reinterpret_cast<unsigned char*>(raw.data());
     QRgb lastColour = 0;
     int lastIndex = -1;
     for (int y = 0; y < h; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        unsigned char* cur = current.data();
         for (int x = 0; x < w; ++x) {
             const QRgb c = row[x] | 0xFF000000u;
             if (c != lastColour || lastIndex < 0) {
@@ -75,11 +79,16 @@ bool indexedRows(const QImage& image, QByteArray& raw, QByteArray& palette) {
                 lastColour = c;
                 lastIndex = it->second;
             }
-            current[x] = static_cast<char>(lastIndex);
+            cur[x] = static_cast<unsigned char>(lastIndex);
         }
         *dst++ = y == 0 ? 0 : 2; // none on the first row, then Up
-        for (int x = 0; x < w; ++x)
-            dst[x] = static_cast<char>(current[x] - (y == 0 ? 0 : previous[x]));
+        const unsigned char* prev = previous.data();
+        if (y == 0) {
+            std::copy(cur, cur + w, dst);
+        } else {
+            for (int x = 0; x < w; ++x)
+                dst[x] = static_cast<unsigned char>(cur[x] - prev[x]);
+        }
         dst += w;
         std::swap(previous, current);
     }
@@ -94,21 +103,23 @@ bool indexedRows(const QImage& image, QByteArray& raw, QByteArray& palette) {
 
 void rgbRows(const QImage& image, QByteArray& raw) {
     const int w = image.width(), h = image.height();
-    const qsizetype rowBytes = static_cast<qsizetype>(w) * 3;
-    raw.resize((rowBytes + 1) * h);
-    QByteArray previous(rowBytes, 0);
-    QByteArray current(rowBytes, 0);
-    char* dst = raw.data();
+    const size_t rowBytes = static_cast<size_t>(w) * 3;
+    raw.resize(static_cast<qsizetype>(rowBytes + 1) * h);
+    std::vector<unsigned char> previous(rowBytes, 0);
+    std::vector<unsigned char> current(rowBytes, 0);
+    auto* dst = reinterpret_cast<unsigned char*>(raw.data());
     for (int y = 0; y < h; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        unsigned char* cur = current.data();
         for (int x = 0; x < w; ++x) {
-            current[3 * x] = static_cast<char>(qRed(row[x]));
-            current[3 * x + 1] = static_cast<char>(qGreen(row[x]));
-            current[3 * x + 2] = static_cast<char>(qBlue(row[x]));
+            cur[3 * x] = static_cast<unsigned char>(qRed(row[x]));
+            cur[3 * x + 1] = static_cast<unsigned char>(qGreen(row[x]));
+            cur[3 * x + 2] = static_cast<unsigned char>(qBlue(row[x]));
         }
         *dst++ = y == 0 ? 0 : 2;
-        for (qsizetype i = 0; i < rowBytes; ++i)
-            dst[i] = static_cast<char>(current[i] - (y == 0 ? 0 : previous[i]));
+        const unsigned char* prev = previous.data();
+        for (size_t i = 0; i < rowBytes; ++i)
+            dst[i] = static_cast<unsigned char>(cur[i] - (y == 0 ? 0 : prev[i]));
         dst += rowBytes;
         std::swap(previous, current);
     }
