@@ -50,8 +50,10 @@ public:
     TColor GridColor() const { return m_axis.GridColor(); }
     void SetGridColor(TColor c) { m_axis.SetGridColor(c); }
     const TChartFont& Font() const { return m_axis.Font(); }
+    TChartFont& Font() { return m_axis.Font(); }
     void SetFont(const TChartFont& f) { m_axis.Font() = f; }
     const TChartFont& NameFont() const { return m_axis.NameFont(); }
+    TChartFont& NameFont() { return m_axis.NameFont(); }
     void SetNameFont(const TChartFont& f) { m_axis.NameFont() = f; }
     const QString& Name() const { return m_axis.Name(); }
     void SetName(const QString& name) { m_axis.SetName(name); }

@@ -2,68 +2,15 @@
 // The small persistent objects through which a window and the settings reach the parts of a
 // chart: each holds a reference to the engine part it exposes and forwards every read and write.
 // Writing a property never redraws; the owner calls TPlot::Redraw after its changes.
-#include "chart/view/axis.h"
+#include "chart/view/axis_plot.h"
 #include "chart/view/color_legend.h"
 #include "chart/view/graph.h"
 #include "chart/view/graph_info.h"
 #include "chart/view/graph_title.h"
 #include "chart/view/series_legend.h"
-#include "chart/view/zoom.h"
+#include "chart/view/zoom_plot.h"
 
 namespace brelt::chart {
-
-class TPlotTicks {
-public:
-    explicit TPlotTicks(TAxis& axis) : m_axis(axis) {}
-    TTicksDirection Direction() const { return m_axis.Ticks().Direction; }
-    void SetDirection(TTicksDirection d) { m_axis.Ticks().Direction = d; }
-    bool MajorVisible() const { return m_axis.Ticks().MajorVisible; }
-    void SetMajorVisible(bool v) { m_axis.Ticks().MajorVisible = v; }
-    bool MinorVisible() const { return m_axis.Ticks().MinorVisible; }
-    void SetMinorVisible(bool v) { m_axis.Ticks().MinorVisible = v; }
-    int MajorLength() const { return m_axis.Ticks().MajorLength; }
-    void SetMajorLength(int v) { m_axis.Ticks().MajorLength = v; }
-    int MinorLength() const { return m_axis.Ticks().MinorLength; }
-    void SetMinorLength(int v) { m_axis.Ticks().MinorLength = v; }
-
-private:
-    TAxis& m_axis;
-};
-
-class TPlotAxis {
-public:
-    explicit TPlotAxis(TAxis& axis) : m_axis(axis), m_ticks(axis) {}
-    TAxis& axis() { return m_axis; }
-    TPlotTicks& Ticks() { return m_ticks; }
-    bool Grid() const { return m_axis.Grid(); }
-    void SetGrid(bool v) { m_axis.SetGrid(v); }
-    bool Visible() const { return m_axis.Visible(); }
-    void SetVisible(bool v) { m_axis.SetVisible(v); }
-    bool AutoMin() const { return m_axis.AutoMin(); }
-    void SetAutoMin(bool v) { m_axis.SetAutoMin(v); }
-    bool AutoMax() const { return m_axis.AutoMax(); }
-    void SetAutoMax(bool v) { m_axis.SetAutoMax(v); }
-    bool Log() const { return m_axis.Log(); }
-    void SetLog(bool v) { m_axis.SetLog(v); }
-    bool Invert() const { return m_axis.Invert(); }
-    void SetInvert(bool v) { m_axis.SetInvert(v); }
-    TColor Color() const { return m_axis.GetColor(); }
-    void SetColor(TColor c) { m_axis.SetColor(c); }
-    TColor GridColor() const { return m_axis.GridColor(); }
-    void SetGridColor(TColor c) { m_axis.SetGridColor(c); }
-    TChartFont& Font() { return m_axis.Font(); }
-    TChartFont& NameFont() { return m_axis.NameFont(); }
-    QString Name() const { return m_axis.Name(); }
-    void SetName(const QString& n) { m_axis.SetName(n); }
-    double Minimum() const { return m_axis.Minimum(); }
-    void SetMinimum(double v) { m_axis.SetMinimum(v); }
-    double Maximum() const { return m_axis.Maximum(); }
-    void SetMaximum(double v) { m_axis.SetMaximum(v); }
-
-private:
-    TAxis& m_axis;
-    TPlotTicks m_ticks;
-};
 
 class TPlotTitles {
 public:
@@ -80,26 +27,6 @@ public:
 
 private:
     TGraphTitle& m_title;
-};
-
-class TPlotZoom {
-public:
-    explicit TPlotZoom(TZoom& zoom) : m_zoom(zoom) {}
-    bool Enabled() const { return m_zoom.Enabled(); }
-    void SetEnabled(bool v) { m_zoom.SetEnabled(v); }
-    bool ZoomAutoStop() const { return m_zoom.ZoomAutoStop(); }
-    void SetZoomAutoStop(bool v) { m_zoom.SetZoomAutoStop(v); }
-    int Steps() const { return m_zoom.Steps(); }
-    void SetSteps(int n) { m_zoom.SetSteps(n); }
-    double ChangePerStep() const { return m_zoom.ChangePerStep(); }
-    void SetChangePerStep(double k) { m_zoom.SetChangePerStep(k); }
-    TZoomStyle Style() const { return m_zoom.Style(); }
-    void SetStyle(TZoomStyle s) { m_zoom.SetStyle(s); }
-    TColor Color() const { return m_zoom.Color(); }
-    void SetColor(TColor c) { m_zoom.SetColor(c); }
-
-private:
-    TZoom& m_zoom;
 };
 
 // Switching the legend's visibility is the one write that draws at once.
