@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -95,9 +96,10 @@ class UserFunctionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         functions.setMessageSink([this](const std::string& text) { messages.push_back(text); });
-        directory = std::filesystem::temp_directory_path() /
-                    ("brelt_fnc_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(directory);
+        // A folder of its own: ctest runs the cases of this suite in parallel processes.
+        std::string pattern = (std::filesystem::temp_directory_path() / "brelt_fnc_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
     }
     void TearDown() override { std::filesystem::remove_all(directory); }
 

@@ -17,8 +17,8 @@ namespace {
 
 std::string temporaryFolder() {
     const auto folder = std::filesystem::temp_directory_path() /
-                        ("brelt-usr-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                        ("brelt-usr-" + std::to_string(::getpid()) + "-" +
+                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();
