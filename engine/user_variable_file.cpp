@@ -27,7 +27,8 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Splits text into lines at CR LF, LF or CR.
+} // namespace
+
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -40,8 +41,6 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
 }
-
-} // namespace
 
 bool parseDecimal(std::string_view text, Real& value) {
     text = trimBlanks(text);

@@ -43,6 +43,9 @@ bool parseDecimal(std::string_view text, Real& value);
 // value that is no decimal number. The name is cut to 20 characters.
 bool parseUserVariableLine(std::string_view line, std::string& name, Real& value);
 
+// Splits text into lines at CR LF, LF or CR (a last line without an ending included).
+std::vector<std::string_view> splitLines(std::string_view text);
+
 // Parses a whole file's text.
 UserVariableFileContents parseUserVariableText(std::string_view text);
 

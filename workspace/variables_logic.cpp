@@ -186,14 +186,8 @@ bool readFileLines(const QString& path, std::vector<std::string>& lines) {
     if (in.bad()) return false;
     const std::string text = buffer.str();
     lines.clear();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
+    for (const std::string_view line : engine::splitLines(text))
+        lines.emplace_back(line);
     return true;
 }
 
