@@ -56,9 +56,11 @@ function(brelt_test target)
         target_link_libraries(${target} PRIVATE GTest::gtest_main)
     endif()
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    # Where the sources and the folder's test data are, compiled in: a path from __FILE__ is not
+    # absolute under a compiler cache, and ctest passes only one variable of an environment list.
+    target_compile_definitions(${target} PRIVATE BRELT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                                 BRELT_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}")
     brelt_warnings(${target})
-    set(env "QT_QPA_PLATFORM=offscreen" "BRELT_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}"
-            "BRELT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()

@@ -15,6 +15,15 @@ namespace brelt::engine {
 
 namespace {
 
+// The decimal logarithm, exact where the answer is a whole number: the library's may miss
+// log(1000) = 3 by a unit in the last place, which the calculator would show.
+Real decimalLog(Real a) {
+    Real power = 1;
+    for (int n = 0; n <= 27 && power <= a; ++n, power *= 10) // 10^27 is the last exact power of ten
+        if (power == a) return n;
+    return std::log10(a);
+}
+
 constexpr Real kPi = 3.141592653589793238462643383279502884L;
 constexpr Real kDegree = kPi * 0.005555555555555555555L; // one degree in radians
 // Powers below this are 0 rather than an underflow.
@@ -161,7 +170,7 @@ Real ApplyFunction(Engine& engine, int code, Real a, Real b, bool secondGiven) {
             engine.DomainError(value, kArgumentNegative);
             return 0;
         }
-        value = code == 16 ? std::log(a) : std::log10(a);
+        value = code == 16 ? std::log(a) : decimalLog(a);
         break;
     case kCodeFactorial:
         if (!isInteger(a) || a < 0) {

@@ -1,5 +1,7 @@
 #include "app/cli/cli_options.h"
 
+#include "app/cli/cli_modes.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -12,18 +14,9 @@ namespace {
 
 constexpr std::string_view kVariableLetters = "XYZVWIJKMN";
 
-// Options that take a value, and whether they alone select the command line.
-struct OptionName {
-    std::string_view name;
-    bool selectsCli;
-};
-constexpr std::array<OptionName, 7> kValueOptions = {{{"--eval", true},
-                                                      {"--notation", true},
-                                                      {"--digits", true},
-                                                      {"--base", true},
-                                                      {"--angle", true},
-                                                      {"--var", true},
-                                                      {"--home", false}}};
+// Options that take a value.
+constexpr std::array<std::string_view, 7> kValueOptions = {"--eval",  "--notation", "--digits", "--base",
+                                                           "--angle", "--var",      "--home"};
 
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -46,10 +39,6 @@ std::pair<std::string, std::optional<std::string>> splitOption(const std::string
     const size_t equals = arg.find('=');
     if (arg.rfind("--", 0) != 0 || equals == std::string::npos) return {arg, std::nullopt};
     return {arg.substr(0, equals), arg.substr(equals + 1)};
-}
-
-bool isPlotOption(const std::string& name) {
-    return name.rfind("--plot", 0) == 0;
 }
 
 std::optional<std::string> applyOption(CliOptions& options, const std::string& name,
@@ -116,7 +105,7 @@ CliParse parseCliOptions(const std::vector<std::string>& args) {
         }
         auto [name, value] = splitOption(arg);
         const bool known = std::any_of(kValueOptions.begin(), kValueOptions.end(),
-                                       [&name](const OptionName& option) { return option.name == name; });
+                                       [&name](std::string_view option) { return option == name; });
         if (!known) {
             parse.error = "unknown option \"" + arg + "\"";
             return parse;
@@ -140,19 +129,15 @@ CliParse parseCliOptions(const std::vector<std::string>& args) {
 }
 
 bool selectsCommandLine(const std::vector<std::string>& args) {
+    if (selectedPictureMode(args)) return true;
     for (const std::string& arg : args) {
         if (arg == "-" || arg == "--help" || arg == "-h") return true;
+        // Any "--" option but --home is the command line's, so a mistyped one is a usage error
+        // rather than a window.
         const std::string name = splitOption(arg).first;
-        if (isPlotOption(name)) return true;
-        for (const OptionName& option : kValueOptions)
-            if (option.selectsCli && option.name == name) return true;
+        if (name.rfind("--", 0) == 0 && name != "--home") return true;
     }
     return false;
-}
-
-bool hasPlotOption(const std::vector<std::string>& args) {
-    return std::any_of(args.begin(), args.end(),
-                       [](const std::string& arg) { return isPlotOption(splitOption(arg).first); });
 }
 
 std::string usageText() {

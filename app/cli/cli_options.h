@@ -40,11 +40,8 @@ int leastDigits(int notation);
 inline constexpr int kMaxDigits = 255;
 
 // True when the arguments ask for the command line rather than the windows: any formula, mode or
-// plot option, "-" or --help. --home alone starts the windows.
+// picture mode option, "-" or --help. --home alone starts the windows.
 bool selectsCommandLine(const std::vector<std::string>& args);
-
-// True when any argument is a --plot option (handled by the plotting command).
-bool hasPlotOption(const std::vector<std::string>& args);
 
 std::string usageText();
 

@@ -1,15 +1,12 @@
 #include "app/cli/cli_runner.h"
 
 #include "app/cli/cli_host.h"
+#include "app/cli/cli_modes.h"
 #include "app/cli/cli_options.h"
-#include "app/cli/plot_command.h"
 #include "engine/engine.h"
 #include "engine/input_check.h"
 #include "engine/line_evaluation.h"
-#include "engine/user_functions.h"
-#include "engine/user_variable_file.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -58,24 +55,6 @@ bool runFormula(engine::Engine& engine, const std::string& formula, int digits, 
     return !outcome.evaluated || outcome.success;
 }
 
-// The home folder's user functions and user variables, loaded as the window loads them at start-up;
-// a file that is not there is no error. Loader messages go to standard error through the host.
-void loadHomeFiles(engine::Engine& engine, engine::TUserFunctions& functions, const fs::path& home,
-                   std::ostream& err) {
-    std::error_code error;
-    const fs::path functionsFile = home / "Brelt.FNC";
-    if (fs::is_regular_file(functionsFile, error)) functions.LoadFromFile(functionsFile.string());
-    const fs::path variablesFile = home / "Brelt.USR";
-    if (fs::is_regular_file(variablesFile, error)) {
-        std::vector<engine::SkippedLine> skipped;
-        if (!engine::loadUserVariables(engine, variablesFile.string(), &skipped))
-            err << "brelt: Can't read file " << variablesFile.string() << '\n';
-        else if (const std::string message = engine::skippedLinesMessage(variablesFile.string(), skipped);
-                 !message.empty())
-            err << "brelt: " << message << '\n';
-    }
-}
-
 int usageError(std::ostream& err, const std::string& problem) {
     err << "brelt: " << problem << "\n\n" << usageText();
     return 2;
@@ -83,18 +62,8 @@ int usageError(std::ostream& err, const std::string& problem) {
 
 } // namespace
 
-std::string resolveHome(const std::string& option) {
-    if (!option.empty()) return option;
-    if (const char* fromEnvironment = std::getenv("BRELT_HOME"); fromEnvironment && *fromEnvironment)
-        return fromEnvironment;
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (!error) return program.parent_path().string();
-    return fs::current_path(error).string();
-}
-
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (hasPlotOption(args)) return runPlotCli(args, out, err);
+    if (const PictureMode* mode = selectedPictureMode(args)) return mode->command(args, out, err);
     CliParse parse = parseCliOptions(args);
     if (parse.error) return usageError(err, *parse.error);
     CliOptions& options = parse.options;
@@ -106,15 +75,12 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     std::error_code error;
     if (!fs::is_directory(options.home, error)) return usageError(err, "no folder \"" + options.home + "\"");
 
-    CliHost host(err);
-    engine::Engine engine(&host);
-    host.attach(engine);
+    CliSession session(err);
+    engine::Engine& engine = session.engine();
     engine.Notation = options.notation;
     engine.setBase(options.base);
     engine.AngleUnit = options.angleUnit;
-    engine::TUserFunctions functions;
-    engine::ConnectUserFunctions(engine, functions);
-    loadHomeFiles(engine, functions, options.home, err);
+    session.loadHomeFiles(options.home, err);
 
     for (const VariableOption& variable : options.variables) {
         const std::string problem = setVariable(engine, variable);

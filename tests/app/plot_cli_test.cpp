@@ -78,8 +78,8 @@ TEST(PlotOptions, ValuesAfterEqualsAndDefaults) {
     EXPECT_EQ(p.options.from, -1.5L);
     EXPECT_EQ(p.options.to, 2.0L);
     EXPECT_EQ(p.options.steps, 200);
-    EXPECT_EQ(p.options.width, 640);
-    EXPECT_EQ(p.options.height, 480);
+    EXPECT_EQ(p.options.picture.width, 640);
+    EXPECT_EQ(p.options.picture.height, 480);
     EXPECT_TRUE(p.options.grid);
     EXPECT_FALSE(p.options.logX);
 }

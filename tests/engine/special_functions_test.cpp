@@ -26,11 +26,7 @@ struct ReferenceLine {
 };
 
 std::string DataPath() {
-    if (const char* root = std::getenv("BRELT_SOURCE_DIR")) {
-        return std::string(root) + "/tests/engine/data/special-functions.tsv";
-    }
-    std::string here = __FILE__;
-    return here.substr(0, here.find_last_of('/')) + "/data/special-functions.tsv";
+    return BRELT_TEST_DATA "/data/special-functions.tsv";
 }
 
 // Lines "name(a[,b])<TAB>unit<TAB>value" whose arguments are plain numbers.

@@ -28,9 +28,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 QString sourceDir() {
-    const QString fromEnvironment = qEnvironmentVariable("BRELT_SOURCE_DIR");
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../.."));
+    return QStringLiteral(BRELT_SOURCE_DIR);
 }
 
 struct Tab {

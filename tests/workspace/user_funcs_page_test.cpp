@@ -185,9 +185,7 @@ TEST(UserFuncsPage, ShippedExampleLoadsCompletely) {
     QTemporaryDir home;
     brelt::testing::FakeUiServices ui;
     Tab tab(home.path());
-    QString source = qEnvironmentVariable("BRELT_SOURCE_DIR");
-    if (source.isEmpty())
-        source = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../.."));
+    const QString source = QStringLiteral(BRELT_SOURCE_DIR);
     ASSERT_TRUE(tab.page.loadFile(source + QStringLiteral("/data/Brelt.FNC")));
     EXPECT_EQ(tab.page.list().stoppedAtLine(), 0);
     EXPECT_TRUE(ui.boxes.empty());

@@ -1,0 +1,43 @@
+#include "app/cli/cli_session.h"
+
+#include "engine/user_variable_file.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace brelt::app {
+
+namespace fs = std::filesystem;
+
+CliSession::CliSession(std::ostream& messages) : m_host(messages), m_engine(&m_host) {
+    m_host.attach(m_engine);
+    engine::ConnectUserFunctions(m_engine, m_functions);
+}
+
+void CliSession::loadHomeFiles(const std::string& home, std::ostream& err) {
+    std::error_code error;
+    const fs::path functionsFile = fs::path(home) / "Brelt.FNC";
+    if (fs::is_regular_file(functionsFile, error)) m_functions.LoadFromFile(functionsFile.string());
+    const fs::path variablesFile = fs::path(home) / "Brelt.USR";
+    if (fs::is_regular_file(variablesFile, error)) {
+        std::vector<engine::SkippedLine> skipped;
+        if (!engine::loadUserVariables(m_engine, variablesFile.string(), &skipped))
+            err << "brelt: Can't read file " << variablesFile.string() << '\n';
+        else if (const std::string message = engine::skippedLinesMessage(variablesFile.string(), skipped);
+                 !message.empty())
+            err << "brelt: " << message << '\n';
+    }
+}
+
+std::string resolveHome(const std::string& option) {
+    if (!option.empty()) return option;
+    if (const char* fromEnvironment = std::getenv("BRELT_HOME"); fromEnvironment && *fromEnvironment)
+        return fromEnvironment;
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (!error) return program.parent_path().string();
+    return fs::current_path(error).string();
+}
+
+} // namespace brelt::app

@@ -1,0 +1,98 @@
+#include "app/cli/picture_options.h"
+
+#include <QFileInfo>
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace brelt::app {
+
+namespace {
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool isSharedOption(const std::string& name) {
+    static const char* const names[] = {"--title", "--xname", "--yname", "--size",
+                                        "--out",   "--angle", "--home"};
+    return std::any_of(std::begin(names), std::end(names), [&name](const char* n) { return name == n; });
+}
+
+} // namespace
+
+OptionTake takePictureOption(PictureOptions& o, OptionReader& reader) {
+    OptionTake take;
+    const std::string name = reader.name();
+    if (!isSharedOption(name)) return take;
+    take.taken = true;
+    const std::optional<std::string> value = reader.value();
+    if (!value) {
+        take.error = name + " needs a value";
+        return take;
+    }
+    if (name == "--title") {
+        o.title = *value;
+    } else if (name == "--xname") {
+        o.xName = *value;
+    } else if (name == "--yname") {
+        o.yName = *value;
+    } else if (name == "--size") {
+        const auto x = value->find_first_of("xX");
+        const auto w = x == std::string::npos ? std::nullopt : parseWholeNumber(value->substr(0, x));
+        const auto h = x == std::string::npos ? std::nullopt : parseWholeNumber(value->substr(x + 1));
+        if (!w || !h || *w < kMinPictureSide || *h < kMinPictureSide || *w > kMaxPictureSide ||
+            *h > kMaxPictureSide) {
+            take.error = "--size must be WIDTHxHEIGHT, each from " + std::to_string(kMinPictureSide) +
+                         " to " + std::to_string(kMaxPictureSide);
+            return take;
+        }
+        o.width = *w;
+        o.height = *h;
+    } else if (name == "--out") {
+        o.out = *value;
+    } else if (name == "--angle") {
+        const std::string unit = lowered(*value);
+        if (unit != "rad" && unit != "deg") {
+            take.error = "--angle takes rad or deg, not \"" + *value + "\"";
+            return take;
+        }
+        o.angleUnit = unit == "deg" ? 1 : 0;
+    } else if (name == "--home") {
+        if (value->empty()) {
+            take.error = "--home needs a folder";
+            return take;
+        }
+        o.home = *value;
+    }
+    return take;
+}
+
+std::optional<std::string> checkPictureOut(const PictureOptions& o,
+                                           std::initializer_list<const char*> extraSuffixes) {
+    if (o.out.empty()) return "--out FILE is required";
+    std::vector<std::string> allowed = {"png", "bmp", "svg", "pdf"};
+    allowed.insert(allowed.end(), extraSuffixes.begin(), extraSuffixes.end());
+    const std::string suffix = QFileInfo(QString::fromStdString(o.out)).suffix().toLower().toStdString();
+    if (std::find(allowed.begin(), allowed.end(), suffix) != allowed.end()) return std::nullopt;
+    std::string list;
+    for (size_t i = 0; i < allowed.size(); ++i)
+        list += (i == 0 ? "." : i + 1 == allowed.size() ? " or ." : ", .") + allowed[i];
+    return "--out must end in " + list;
+}
+
+std::string pictureOptionsUsage() {
+    return "  --title TEXT          the chart's title\n"
+           "  --xname TEXT          the X axis name\n"
+           "  --yname TEXT          the Y axis name\n"
+           "  --size WxH            picture size in pixels (default 1280x960)\n"
+           "  --out FILE            the picture: .png, .bmp, .svg or .pdf\n"
+           "  --angle UNIT          deg (default) or rad, as for --eval\n"
+           "  --home DIR            whose user functions and user variables the formulas use\n";
+}
+
+} // namespace brelt::app

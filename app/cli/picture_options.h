@@ -1,0 +1,45 @@
+#pragma once
+// The options every picture mode shares (--plot, --contour, --surface, ...): titles, picture size
+// and file, the angle unit the formulas are evaluated with, and the home folder whose user
+// functions and user variables the formulas may use. Each mode parses its own options and hands
+// the rest to takePictureOption.
+#include "app/cli/option_reader.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+namespace brelt::app {
+
+struct PictureOptions {
+    std::string title;
+    std::string xName;
+    std::string yName;
+    int width = 1280;
+    int height = 960;
+    std::string out;
+    int angleUnit = 1; // 0 rad, 1 deg: as --eval
+    std::string home;  // empty: resolved as --eval resolves it
+};
+
+inline constexpr int kMinPictureSide = 16;
+inline constexpr int kMaxPictureSide = 16384;
+
+// What became of one argument offered to takePictureOption.
+struct OptionTake {
+    bool taken = false;
+    std::optional<std::string> error; // a bad or missing value, as the usage error names it
+};
+
+// Takes the reader's current argument when it is a shared picture option.
+OptionTake takePictureOption(PictureOptions& options, OptionReader& reader);
+
+// The checks of --out once all arguments are read: it is given and ends in .png, .bmp, .svg or
+// .pdf, or in one of `extraSuffixes` (lower case, without the dot) that the mode writes itself.
+std::optional<std::string> checkPictureOut(const PictureOptions& options,
+                                           std::initializer_list<const char*> extraSuffixes = {});
+
+// The usage lines of the shared options, for the modes' usage texts.
+std::string pictureOptionsUsage();
+
+} // namespace brelt::app

@@ -1,0 +1,24 @@
+#pragma once
+// What every picture mode does at its end: a GUI application for fonts and painting (never a
+// display), and the chart written to the file that --out names, in the format of its extension.
+#include "app/cli/picture_options.h"
+
+#include <QGuiApplication>
+
+#include <memory>
+#include <ostream>
+
+namespace brelt::chart {
+class TGraph;
+}
+
+namespace brelt::app {
+
+// Creates the offscreen GUI application when none exists yet (the caller keeps it alive for the
+// mode's run); null when one exists already.
+std::unique_ptr<QGuiApplication> ensureGuiApplication();
+
+// Writes `graph` as options.out says; false, with "brelt: cannot write ..." on `err`, on failure.
+bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err);
+
+} // namespace brelt::app
