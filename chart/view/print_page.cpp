@@ -40,6 +40,18 @@ int localePaperMm(nl_item item) {
 }
 #endif
 
+// Keeps the painter's state balanced also when the content's drawing throws.
+class PainterState {
+public:
+    explicit PainterState(QPainter& painter) : m_painter(painter) { m_painter.save(); }
+    ~PainterState() { m_painter.restore(); }
+    PainterState(const PainterState&) = delete;
+    PainterState& operator=(const PainterState&) = delete;
+
+private:
+    QPainter& m_painter;
+};
+
 } // namespace
 
 PagePainter chartPagePainter(TGraph& graph) {
@@ -50,7 +62,7 @@ PagePainter chartPagePainter(TGraph& graph) {
 
 void paintPage(QPainter& painter, const PageGeometry& g, const PrintedPage& page, const PagePainter& content,
                OutputKind kind) {
-    painter.save();
+    const PainterState state(painter);
     if (content && g.fits) content(painter, g.chart, kind);
     painter.setClipping(false);
     // Lines of a quarter millimetre, whatever the resolution.
@@ -63,7 +75,6 @@ void paintPage(QPainter& painter, const PageGeometry& g, const PrintedPage& page
                         Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top()));
-    painter.restore();
 }
 
 PrintResult printPageOn(QPagedPaintDevice& device, const PrintedPage& page, const PagePainter& content,
