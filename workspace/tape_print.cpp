@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
-#include <QTextFrame>
 
 namespace brelt::workspace {
 
@@ -32,9 +31,7 @@ int printTapePages(QPagedPaintDevice& device, const QStringList& lines, const QF
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // a long result never runs off
     document.setDefaultTextOption(option);
-    QTextFrameFormat frame = document.rootFrame()->frameFormat();
-    frame.setMargin(0);
-    document.rootFrame()->setFrameFormat(frame);
+    document.setDocumentMargin(0); // the page margins are the only ones
     document.setPlainText(lines.join(QLatin1Char('\n')));
     document.setPageSize(body); // the layout breaks pages between lines, never through one
     const int pages = document.pageCount();
