@@ -2,6 +2,7 @@
 // button of the Tape page printing into the file chosen in the print dialog.
 #include "chart/view/print_layout.h"
 #include "chart/view/settings_store.h"
+#include "support/fake_ui_services.h"
 #include "support/pdf_pages.h"
 #include "workspace/tape_print.h"
 
@@ -47,4 +48,26 @@ TEST(TapePrint, LinesGoInPagesInsideTheMargins) {
     EXPECT_LE(ink.left() - g.printable.left(), 4); // a glyph's side bearing
     EXPECT_LE(ink.top() - g.printable.top(), 4);
     EXPECT_GT(ink.bottom(), g.printable.bottom() - 20);
+}
+
+TEST(TapePrint, WithoutAPrinterTheFileChosenInThePrintDialogTakesTheTape) {
+    brelt::testing::FakeUiServices ui;
+    QTemporaryDir dir;
+    chart::MemorySettingsStore store;
+    store.write(QStringLiteral("Print"), QStringLiteral("Left"), QStringLiteral("50"));
+    ui.printerOutputFile = dir.filePath(QStringLiteral("tape.pdf"));
+    const QStringList lines{QStringLiteral("1+1 = 2; "), QStringLiteral("2*3 = 6; ")};
+    workspace::printTape(lines, QFont(QStringLiteral("DejaVu Sans"), 12), nullptr, store);
+    if (ui.printerDialogs == 0) GTEST_SKIP() << "this machine has a default printer";
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(brelt::testing::pdfPageCount(ui.printerOutputFile), 1);
+    // The stored left margin of 50 mm holds for the tape too.
+    const int dpi = 50;
+    const QImage page = brelt::testing::renderPdfPage(ui.printerOutputFile, 1, dpi);
+    ASSERT_FALSE(page.isNull());
+    int left = page.width();
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 160) left = std::min(left, x);
+    EXPECT_NEAR(left, 50 * dpi / 25.4, 3);
 }
