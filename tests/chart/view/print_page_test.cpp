@@ -138,6 +138,22 @@ TEST(PrintedPage, TheJobEndsAlsoWhenDrawingFails) {
     EXPECT_EQ(printPage(printer, PrintedPage{}, {}, &error), PrintResult::Printed);
 }
 
+TEST(PrintedPage, APrintRequestWhileThePrinterPrintsDoesNothing) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("once.pdf")));
+    PrintResult inner = PrintResult::Printed;
+    int pages = 0;
+    const PagePainter content = [&](QPainter&, const QRect&, OutputKind) {
+        ++pages;
+        inner = printPage(
+            printer, PrintedPage{}, [&](QPainter&, const QRect&, OutputKind) { ++pages; }, nullptr);
+    };
+    EXPECT_EQ(printPage(printer, PrintedPage{}, content, nullptr), PrintResult::Printed);
+    EXPECT_EQ(inner, PrintResult::Busy);
+    EXPECT_EQ(pages, 1);
+}
+
 TEST(PrintedPage, APrintedChartLiesInsideTheMargins) {
     TGraph graph;
     graph.SetImageSize(QSize(400, 300));
