@@ -4,6 +4,8 @@
 
 #include "chart/view/ui_services.h"
 #include "workspace/atomic_file.h"
+#include "workspace/profile_settings_store.h"
+#include "workspace/tape_print.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,13 +15,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTextDocument>
 
 namespace brelt::workspace {
 
@@ -138,23 +137,8 @@ void TfmCalc::btCutClick() {
 }
 
 void TfmCalc::btPrintClick() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        chart::uiServices().message(this, QStringLiteral("Brelt"),
-                                    QStringLiteral("There is no default printer."),
-                                    chart::MessageKind::Error);
-        return;
-    }
-    QPrinter printer(info);
-    printer.setDocName(QStringLiteral("Brelt tape"));
-    QTextDocument document;
-    document.setDefaultFont(mmTape->font());
-    document.setPlainText(tapeLines().join(QLatin1Char('\n')));
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error)
-        chart::uiServices().message(this, QStringLiteral("Brelt"),
-                                    QStringLiteral("The tape could not be printed."),
-                                    chart::MessageKind::Error);
+    const ProfileSettingsStore store(m_paths.ini());
+    printTape(tapeLines(), mmTape->font(), this, store);
 }
 
 void TfmCalc::btToFileClick() {

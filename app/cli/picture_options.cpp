@@ -20,6 +20,7 @@ std::string lowered(std::string text) {
 bool isSharedOption(const std::string& name) {
     static const char* const names[] = {"--title", "--xname", "--yname", "--size",
                                         "--out",   "--angle", "--home"};
+    if (name == "--page" || name == "--page-size") return true;
     return std::any_of(std::begin(names), std::end(names), [&name](const char* n) { return name == n; });
 }
 
@@ -68,13 +69,25 @@ OptionTake takePictureOption(PictureOptions& o, OptionReader& reader) {
             return take;
         }
         o.home = *value;
+    } else if (name == "--page") {
+        o.page = *value;
+    } else if (name == "--page-size") {
+        const std::string size = lowered(*value);
+        if (size != "a4" && size != "letter") {
+            take.error = "--page-size takes A4 or Letter, not \"" + *value + "\"";
+            return take;
+        }
+        o.pageSize = size == "a4" ? "A4" : "Letter";
     }
     return take;
 }
 
 std::optional<std::string> checkPictureOut(const PictureOptions& o,
                                            std::initializer_list<const char*> extraSuffixes) {
-    if (o.out.empty()) return "--out FILE is required";
+    if (o.out.empty() && o.page.empty()) return "--out FILE or --page FILE.pdf is required";
+    if (!o.page.empty() && QFileInfo(QString::fromStdString(o.page)).suffix().toLower() != "pdf")
+        return "--page must end in .pdf";
+    if (o.out.empty()) return std::nullopt;
     std::vector<std::string> allowed = {"png", "bmp", "svg", "pdf"};
     allowed.insert(allowed.end(), extraSuffixes.begin(), extraSuffixes.end());
     const std::string suffix = QFileInfo(QString::fromStdString(o.out)).suffix().toLower().toStdString();
@@ -92,7 +105,9 @@ std::string pictureOptionsUsage() {
            "  --size WxH            picture size in pixels (default 1280x960)\n"
            "  --out FILE            the picture: .png, .bmp, .svg or .pdf\n"
            "  --angle UNIT          deg (default) or rad, as for --eval\n"
-           "  --home DIR            whose user functions and user variables the formulas use\n";
+           "  --home DIR            whose user functions and user variables the formulas use\n"
+           "  --page FILE.pdf       the chart printed on a page with the home's margins and labels\n"
+           "  --page-size SIZE      A4 or Letter (default: the locale's paper)\n";
 }
 
 } // namespace brelt::app

@@ -20,6 +20,10 @@ struct PictureOptions {
     std::string out;
     int angleUnit = 1; // 0 rad, 1 deg: as --eval
     std::string home;  // empty: resolved as --eval resolves it
+    // --page: the chart printed on a PDF page with the home's page settings; --page-size: "A4" or
+    // "Letter", empty for the locale's paper.
+    std::string page;
+    std::string pageSize;
 };
 
 inline constexpr int kMinPictureSide = 16;
@@ -34,8 +38,9 @@ struct OptionTake {
 // Takes the reader's current argument when it is a shared picture option.
 OptionTake takePictureOption(PictureOptions& options, OptionReader& reader);
 
-// The checks of --out once all arguments are read: it is given and ends in .png, .bmp, .svg or
-// .pdf, or in one of `extraSuffixes` (lower case, without the dot) that the mode writes itself.
+// The checks of --out and --page once all arguments are read: one of them is given; --out ends in
+// .png, .bmp, .svg or .pdf, or in one of `extraSuffixes` (lower case, without the dot) that the
+// mode writes itself; --page ends in .pdf.
 std::optional<std::string> checkPictureOut(const PictureOptions& options,
                                            std::initializer_list<const char*> extraSuffixes = {});
 

@@ -1,7 +1,10 @@
 #include "app/cli/picture_output.h"
 
+#include "app/cli/cli_session.h"
 #include "chart/view/graph.h"
 #include "chart/view/picture_export.h"
+#include "chart/view/print_page.h"
+#include "workspace/profile_settings_store.h"
 
 #include <cstdio>
 
@@ -13,6 +16,24 @@ namespace {
 // still come through.
 void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// The chart on one printed page, as the print dialog would print it with the home's settings.
+bool writeChartPage(chart::TGraph& graph, const PictureOptions& options, std::ostream& err) {
+    const QString home = QString::fromStdString(resolveHome(options.home));
+    const workspace::ProfileSettingsStore store(home + QStringLiteral("/Brelt.INI"));
+    const chart::PrintedPage page{chart::loadPageSettings(store),
+                                  chart::loadLabelBlocks(store, QDate::currentDate())};
+    const QPageSize paper(options.pageSize.empty()       ? chart::localePageSize()
+                          : options.pageSize == "Letter" ? QPageSize::Letter
+                                                         : QPageSize::A4);
+    QString error;
+    if (!chart::writePdfPage(QString::fromStdString(options.page), paper, page,
+                             chart::chartPagePainter(graph), &error)) {
+        err << "brelt: cannot write " << options.page << ": " << error.toStdString() << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -28,6 +49,8 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
 }
 
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err) {
+    if (!options.page.empty() && !writeChartPage(graph, options, err)) return false;
+    if (options.out.empty()) return true;
     const QString fileName = QString::fromStdString(options.out);
     const auto format = chart::pictureFormatOf(fileName);
     QString error;

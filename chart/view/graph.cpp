@@ -275,6 +275,22 @@ void TGraph::DrawTo(QPaintDevice& device, const QRect& area, OutputKind kind) {
     Layout();
 }
 
+void TGraph::DrawOn(QPainter& painter, const QRect& area, OutputKind kind) {
+    if (m_drawing) return;
+    const QRect screenArea = m_wholeArea;
+    painter.save();
+    m_canvas = &painter;
+    m_output = kind;
+    m_wholeArea = area;
+    drawSteps();
+    m_canvas = nullptr;
+    painter.restore();
+    m_output = OutputKind::Screen;
+    m_wholeArea = screenArea;
+    m_scaleUnit = measureScaleUnit();
+    Layout();
+}
+
 void TGraph::drawSteps() {
     QPainter& p = *m_canvas;
     DrawingGuard guard(m_drawing, m_canvas);

@@ -73,6 +73,9 @@ public:
 
     // Draws the whole chart onto another device (printer page, SVG, PDF) over `area`.
     void DrawTo(QPaintDevice& device, const QRect& area, OutputKind kind);
+    // The same on a painter that is already open (a printed page also holds label blocks and a
+    // border); the painter's state is kept.
+    void DrawOn(QPainter& painter, const QRect& area, OutputKind kind);
     // The screen bitmap; a new size makes a new bitmap (drawn by the next Draw).
     const QImage& image() const { return m_image; }
     void SetImageSize(const QSize& size);

@@ -2,6 +2,7 @@
 
 #include "chart/view/chart_cursors.h"
 #include "chart/view/picture_export.h"
+#include "chart/view/print_dialog.h"
 #include "chart/view/settings_store.h"
 #include "chart/view/ui_services.h"
 
@@ -13,7 +14,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -125,12 +125,14 @@ void TPlot::ShowProperties() {
     if (AfterChangeProperties) AfterChangeProperties(*m_graph);
 }
 
-void TPlot::Print() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!uiServices().setUpPrinter(this, printer)) return;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    m_graph->DrawTo(printer, QRect(QPoint(0, 0), QPoint(page.width(), page.height())), OutputKind::Printer);
+void TPlot::Print(SettingsStore& store) {
+    printChart(*m_graph, this, store);
     Redraw();
+}
+
+void TPlot::Print() {
+    static MemorySettingsStore runStore;
+    Print(runStore);
 }
 
 QString TPlot::SaveAs() {

@@ -30,6 +30,9 @@ public:
     void Redraw();
     void Repaint();
     void ShowProperties();
+    // The print dialog with preview on this chart, page settings through `store`; then a redraw.
+    void Print(SettingsStore& store);
+    // The same with page settings kept only while the program runs.
     void Print();
     // The save dialog, the overwrite question, then the picture in the chosen format. Returns the
     // file written, or an empty text when the user cancelled.

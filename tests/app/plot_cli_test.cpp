@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--plot", "X", "--to", "1", "--out", "a.png"}, "--from and --to are required"},
         UsageCase{{"--plot", "X", "--from", "1", "--to", "1", "--out", "a.png"},
                   "--from and --to must differ"},
-        UsageCase{{"--plot", "X", "--from", "0", "--to", "1"}, "--out FILE is required"},
+        UsageCase{{"--plot", "X", "--from", "0", "--to", "1"}, "--out FILE or --page FILE.pdf is required"},
         UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--out", "a.gif"},
                   "--out must end in .png, .bmp, .svg or .pdf"},
         UsageCase{{"--plot", "X", "--from", "zero", "--to", "1", "--out", "a.png"},

@@ -4,6 +4,7 @@
 // is answered No/Cancel and recorded, so the test can assert on it instead of hanging.
 #include "chart/view/ui_services.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -31,6 +32,8 @@ public:
     std::deque<QColor> colors;
     std::deque<QFont> fonts;
     bool printerAccepted = true;
+    QString printerOutputFile; // chosen as "Print to file" when the print dialog is accepted
+    int printerDialogs = 0;
     std::vector<QUrl> openedUrls;
     bool openUrlResult = true;
 
@@ -74,7 +77,14 @@ public:
         return font;
     }
 
-    bool setUpPrinter(QWidget*, QPrinter&) override { return printerAccepted; }
+    bool setUpPrinter(QWidget*, QPrinter& printer) override {
+        ++printerDialogs;
+        if (printerAccepted && !printerOutputFile.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printerOutputFile);
+        }
+        return printerAccepted;
+    }
 
     bool openUrl(const QUrl& url) override {
         openedUrls.push_back(url);
