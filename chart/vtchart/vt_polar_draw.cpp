@@ -133,9 +133,10 @@ void drawPolarChart(QPainter& painter, const QRectF& area, const TVtDataGrid& gr
     if (const QString title = plot.Axis(1).title; !title.isEmpty())
         drawAnchoredText(painter, frame.point(0, radii.max / 2) + QPointF(0, metrics.height() * 1.4), title,
                          Qt::AlignHCenter | Qt::AlignTop);
+    // The angle's name under the 0 degree label, where the angles start.
     if (const QString title = plot.Axis(0).title; !title.isEmpty())
-        drawAnchoredText(painter, area.bottomRight() - QPointF(4 * unit, 2 * unit), title,
-                         Qt::AlignRight | Qt::AlignBottom);
+        drawAnchoredText(painter, frame.point(0, radii.max) + QPointF(5 * unit, metrics.height() * 0.9),
+                         title, Qt::AlignLeft | Qt::AlignTop);
     painter.restore();
 }
 

@@ -295,7 +295,7 @@ void drawSurfaceChart(QPainter& painter, const QRectF& area, const TVtDataGrid& 
     const double unit = deviceUnit(painter);
     const SurfaceLayout layout = surfaceLayout(painter, area, grid, plot);
     const SurfaceProjection& view = layout.view;
-    const int wanted = std::clamp(static_cast<int>(2 * view.scale() / (45 * unit)), 3, 10);
+    const int wanted = std::clamp(static_cast<int>(2 * view.scale() / (32 * unit)), 3, 10);
     SurfaceFrame frame{view, layout.values, labelAxisTicks(labelsOf(grid, true), wanted),
                        labelAxisTicks(labelsOf(grid, false), wanted), unit};
 
