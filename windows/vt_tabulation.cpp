@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "engine/format_value.h"
 #include "engine/input_check.h"
+#include "engine/line_evaluation.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,8 +30,8 @@ class PointEvaluator {
 public:
     PointEvaluator(engine::Engine& engine, const std::string& formula, const TabulationPump& pump,
                    TabulationOutcome& outcome)
-        : m_engine(engine), m_pump(pump), m_outcome(outcome), m_savedRecording(engine.RecordUsed),
-          m_savedAngle(engine.AngleUnit), m_lastPump(Clock::now()) {
+        : m_engine(engine), m_pump(pump), m_outcome(outcome), m_typed(formula),
+          m_savedRecording(engine.RecordUsed), m_savedAngle(engine.AngleUnit), m_lastPump(Clock::now()) {
         m_working = engine::workingExpression(engine::toEngineText(formula));
         m_parentheses = engine::checkParentheses(m_working);
         engine.RecordUsed = false;
@@ -79,14 +80,25 @@ public:
 private:
     void fail(int code) {
         ++m_outcome.failed;
-        if (m_outcome.firstFailure.isEmpty())
-            m_outcome.firstFailure = QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(code)));
         m_engine.clearError();
+        if (!m_outcome.firstFailure.isEmpty()) return;
+        // The first failure as the Return key would show it at this point: the message and its
+        // position in the typed formula.
+        std::string text = m_engine.MessageText(code);
+        if (code != engine::kUserBreak) {
+            const bool breakRequested = m_engine.BreakRequested;
+            const engine::LineOutcome line = engine::evaluateLine(m_engine, m_typed, 18);
+            m_engine.BreakRequested = breakRequested;
+            m_engine.RecordUsed = false;
+            if (!line.success && !line.resultText.empty()) text = line.resultText;
+        }
+        m_outcome.firstFailure = QString::fromStdString(text);
     }
 
     engine::Engine& m_engine;
     const TabulationPump& m_pump;
     TabulationOutcome& m_outcome;
+    std::string m_typed;
     std::string m_working;
     engine::ErrorMark m_parentheses;
     bool m_savedRecording;

@@ -33,7 +33,7 @@ struct TabulationOutcome {
     int points = 0;       // points evaluated
     int failed = 0;       // of them, points where the formula failed (null cells)
     bool stopped = false; // the user broke off; the chart is unchanged
-    QString firstFailure; // the engine's message for the first failed point, "" when none
+    QString firstFailure; // the first failed point's result line ("Division by zero: position 3")
     QString refusal;      // set when the request was refused before any point (too many points)
     bool drawn() const { return refusal.isEmpty() && !stopped && failed < points; }
     // The status bar's text: how many points, and how many of them failed.

@@ -2,6 +2,7 @@
 
 #include "chart/view/graph.h"
 #include "chart/view/picture_export.h"
+#include "chart/vtchart/vt_picture.h"
 
 #include <cstdio>
 
@@ -33,6 +34,19 @@ bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std:
     QString error;
     if (!format ||
         !chart::savePicture(graph, fileName, *format, QSize(options.width, options.height), &error)) {
+        err << "brelt: cannot write " << options.out << ": " << error.toStdString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions& options,
+                         std::ostream& err) {
+    const QString fileName = QString::fromStdString(options.out);
+    const auto format = chart::pictureFormatOf(fileName);
+    QString error;
+    if (!format ||
+        !chart::saveVtChartPicture(chart, fileName, *format, QSize(options.width, options.height), &error)) {
         err << "brelt: cannot write " << options.out << ": " << error.toStdString() << '\n';
         return false;
     }

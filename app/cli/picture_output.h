@@ -10,7 +10,8 @@
 
 namespace brelt::chart {
 class TGraph;
-}
+class TVtChartModel;
+} // namespace brelt::chart
 
 namespace brelt::app {
 
@@ -20,5 +21,8 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication();
 
 // Writes `graph` as options.out says; false, with "brelt: cannot write ..." on `err`, on failure.
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err);
+
+// The same for a surface or polar chart.
+bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions& options, std::ostream& err);
 
 } // namespace brelt::app

@@ -77,10 +77,9 @@ TEST_F(Tabulation, FailedPointsBecomeGapsAndAreCounted) {
     const TabulationOutcome outcome = tabulateSurface(chart, engine, surface("Y/X"));
     EXPECT_TRUE(outcome.drawn());
     EXPECT_EQ(outcome.failed, 3);
-    EXPECT_EQ(outcome.firstFailure, QStringLiteral("Division by zero"));
-    EXPECT_EQ(
-        outcome.statusText(),
-        QStringLiteral("3 of 9 points could not be calculated (Division by zero) and are left as gaps"));
+    EXPECT_EQ(outcome.firstFailure, QStringLiteral("Division by zero: position 3"));
+    EXPECT_EQ(outcome.statusText(), QStringLiteral("3 of 9 points could not be calculated (Division by zero: "
+                                                   "position 3) and are left as gaps"));
     for (int c = 1; c <= 3; ++c)
         EXPECT_TRUE(grid().isNull(2, c));
     EXPECT_EQ(grid().value(3, 3), 2.0);
@@ -95,9 +94,9 @@ TEST_F(Tabulation, NothingCalculatedStoppedOrTooLargeLeavesTheChartAsItWas) {
     EXPECT_FALSE(outcome.drawn());
     EXPECT_EQ(outcome.failed, 9);
 
-    outcome = tabulateSurface(chart, engine, surface("sin(X"));
+    outcome = tabulateSurface(chart, engine, surface("sin (X"));
     EXPECT_FALSE(outcome.drawn());
-    EXPECT_EQ(outcome.firstFailure, QString::fromStdString(engine.MessageText(18)));
+    EXPECT_EQ(outcome.firstFailure, QStringLiteral("Missing \")\": position 6"));
 
     // Stop: the pump runs after the first point, and the Stop button sets the break flag.
     outcome =
