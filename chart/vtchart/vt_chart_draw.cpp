@@ -6,6 +6,7 @@
 #include "chart/vtchart/vt_surface_draw.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 
 namespace brelt::chart {
@@ -13,7 +14,10 @@ namespace brelt::chart {
 void TVtChartModel::draw(QPainter& painter, const QRectF& rect) const {
     const double unit = deviceUnit(painter);
     painter.save();
-    painter.setClipRect(rect);
+    // A clip costs on every change of the painter's state; it is set only when the chart shares
+    // its device with something else.
+    const QPaintDevice* device = painter.device();
+    if (!device || !rect.contains(QRectF(0, 0, device->width(), device->height()))) painter.setClipRect(rect);
     painter.fillRect(rect, toQColor(m_plot.BackColor()));
     QRectF area = rect.adjusted(6 * unit, 6 * unit, -6 * unit, -6 * unit);
 

@@ -4,6 +4,7 @@
 #include "chart/vtchart/vt_draw_support.h"
 #include "chart/vtchart/vt_plot.h"
 #include "chart/vtchart/vt_projection.h"
+#include "chart/vtchart/vt_quad_fill.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -32,12 +33,6 @@ QColor lit(const QColor& base, double brightness) {
     if (shine <= 0) return shade;
     auto mix = [shine](int v) { return static_cast<int>(v + (255 - v) * shine + 0.5); };
     return QColor(mix(shade.red()), mix(shade.green()), mix(shade.blue()));
-}
-
-bool isRaster(const QPainter& painter) {
-    const QPaintDevice* device = painter.device();
-    return device && (device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap ||
-                      device->devType() == QInternal::Widget);
 }
 
 // An axis-aligned box: its faces that face the eye, lit softly so the walls stay quiet.
@@ -126,7 +121,6 @@ void drawMesh(QPainter& painter, const SurfaceFrame& f, const TVtDataGrid& grid,
         }
     const QColor base = toQColor(plot.SurfaceColor());
     const QColor lineColor = scaled(base, 0.45);
-    const bool raster = isRaster(painter);
     const double span = 2 * v.scale();
     const int rowStep = plot.Wireframe() ? meshLineStep(rows, span, 6 * f.unit) : 0;
     const int columnStep = plot.Wireframe() ? meshLineStep(columns, span, 6 * f.unit) : 0;
@@ -135,37 +129,56 @@ void drawMesh(QPainter& painter, const SurfaceFrame& f, const TVtDataGrid& grid,
     auto onLine = [](int index, int step, int last) {
         return step > 0 && (index % step == 0 || index == last);
     };
+    auto cellDrawn = [&](int r, int c) {
+        if (r < 0 || c < 0 || r >= rows - 1 || c >= columns - 1) return false;
+        const size_t k = static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c);
+        return present[k] && present[k + 1] && present[k + columns] && present[k + columns + 1];
+    };
 
+    // A bitmap gets its faces filled straight into its pixels, without smoothing, so neighbouring
+    // faces meet without a seam and the painter keeps the mesh lines' pen throughout. Any other
+    // device fills through the painter, with a hairline of the face's colour over the seams.
+    std::optional<QuadFiller> filler = QuadFiller::forPainter(painter);
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
+    painter.setPen(filler ? meshPen : QPen(Qt::NoPen));
     const CellTraversal order = cellTraversal(plot.Rotation());
+    const int rowLater = order.rowsAscending ? 1 : -1; // the neighbour row painted after this one
+    const int columnLater = order.columnsAscending ? 1 : -1;
     for (int ri = 0; ri < rows - 1; ++ri) {
         const int r = order.rowsAscending ? ri : rows - 2 - ri;
         for (int ci = 0; ci < columns - 1; ++ci) {
             const int c = order.columnsAscending ? ci : columns - 2 - ci;
+            if (!cellDrawn(r, c)) continue;
             const size_t k00 = static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c);
             const size_t k01 = k00 + 1, k10 = k00 + static_cast<size_t>(columns), k11 = k10 + 1;
-            if (!present[k00] || !present[k01] || !present[k10] || !present[k11]) continue;
             const Vec3 a{box[k11].x - box[k00].x, box[k11].y - box[k00].y, box[k11].z - box[k00].z};
             const Vec3 b{box[k01].x - box[k10].x, box[k01].y - box[k10].y, box[k01].z - box[k10].z};
             const Vec3 normal{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
             const QColor color = lit(base, v.brightness(normal));
             const QPointF quad[4] = {page[k00], page[k01], page[k11], page[k10]};
-            // A bitmap fills without smoothing, so neighbouring faces meet without a seam; a
-            // vector device gets a hairline of the face's colour over the seam instead.
-            if (raster) {
-                painter.setRenderHint(QPainter::Antialiasing, false);
-                painter.setPen(Qt::NoPen);
+            if (filler) {
+                filler->fill(quad, color.rgb());
             } else {
                 painter.setPen(QPen(color, 0));
+                painter.setBrush(color);
+                painter.drawPolygon(quad, 4);
             }
-            painter.setBrush(color);
-            painter.drawPolygon(quad, 4);
             if (rowStep == 0) continue;
-            painter.setRenderHint(QPainter::Antialiasing, antialiased);
-            painter.setPen(meshPen);
-            if (onLine(r, rowStep, rows - 1)) painter.drawLine(page[k00], page[k01]);
-            if (onLine(r + 1, rowStep, rows - 1)) painter.drawLine(page[k10], page[k11]);
-            if (onLine(c, columnStep, columns - 1)) painter.drawLine(page[k00], page[k10]);
-            if (onLine(c + 1, columnStep, columns - 1)) painter.drawLine(page[k01], page[k11]);
+            // Each mesh line is drawn once, with the later of the two cells it borders (or with
+            // its only cell), so that nearer cells still cover it.
+            QLineF lines[4];
+            int n = 0;
+            if (onLine(r, rowStep, rows - 1) && (rowLater > 0 || !cellDrawn(r - 1, c)))
+                lines[n++] = QLineF(page[k00], page[k01]);
+            if (onLine(r + 1, rowStep, rows - 1) && (rowLater < 0 || !cellDrawn(r + 1, c)))
+                lines[n++] = QLineF(page[k10], page[k11]);
+            if (onLine(c, columnStep, columns - 1) && (columnLater > 0 || !cellDrawn(r, c - 1)))
+                lines[n++] = QLineF(page[k00], page[k10]);
+            if (onLine(c + 1, columnStep, columns - 1) && (columnLater < 0 || !cellDrawn(r, c + 1)))
+                lines[n++] = QLineF(page[k01], page[k11]);
+            if (n == 0) continue;
+            if (!filler) painter.setPen(meshPen);
+            painter.drawLines(lines, n);
         }
     }
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
