@@ -97,7 +97,7 @@ protected:
 
 TEST_F(SurfacePolarFiles, SurfaceWithGapsStillWritesAndSaysHowMany) {
     const ModeRun r = run({"--surface", "Y/X", "--from", "-1", "--to", "1", "--steps", "3", "--y-from", "0",
-                       "--y-to", "1", "--y-steps", "4", "--size", "400x300", "--out", path("s.png")});
+                           "--y-to", "1", "--y-steps", "4", "--size", "400x300", "--out", path("s.png")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err,
               "brelt: 4 of 12 points could not be calculated (Division by zero: position 3) and are left "
@@ -122,7 +122,7 @@ TEST_F(SurfacePolarFiles, NothingCalculatedFailsWithoutAPicture) {
 TEST_F(SurfacePolarFiles, PolarCurvesInEveryFormat) {
     for (const char* name : {"p.png", "p.bmp", "p.svg", "p.pdf"}) {
         const ModeRun r = run({"--polar", "sin(2*X)", "--polar", "1+cos(X)", "--title", "Rose and cardioid",
-                           "--size", "500x400", "--out", path(name)});
+                               "--size", "500x400", "--out", path(name)});
         ASSERT_EQ(r.status, 0) << name << r.err;
         EXPECT_EQ(r.err, "");
     }
