@@ -44,11 +44,16 @@ void QuadFiller::fill(const QPointF (&quad)[4], QRgb color) {
     const QPointF c = m_transform.map(quad[2]);
     const QPointF d = m_transform.map(quad[3]);
     color |= 0xFF000000u;
-    fillTriangle(a, b, c, color);
-    fillTriangle(a, c, d, color);
+    fillDeviceTriangle(a, b, c, color);
+    fillDeviceTriangle(a, c, d, color);
 }
 
-void QuadFiller::fillTriangle(QPointF a, QPointF b, QPointF c, QRgb color) {
+void QuadFiller::fill(const QPointF (&triangle)[3], QRgb color) {
+    fillDeviceTriangle(m_transform.map(triangle[0]), m_transform.map(triangle[1]),
+                       m_transform.map(triangle[2]), color | 0xFF000000u);
+}
+
+void QuadFiller::fillDeviceTriangle(QPointF a, QPointF b, QPointF c, QRgb color) {
     if (!std::isfinite(a.x() + a.y() + b.x() + b.y() + c.x() + c.y())) return;
     if (b.y() < a.y()) std::swap(a, b);
     if (c.y() < a.y()) std::swap(a, c);

@@ -22,12 +22,14 @@ public:
     // a shift only, and nothing is clipped; otherwise nothing (the caller fills through the painter).
     static std::optional<QuadFiller> forPainter(const QPainter& painter);
 
-    // Fills the quad a-b-c-d (in the painter's coordinates) with an opaque colour.
+    // Fills the quad a-b-c-d, or the triangle a-b-c, (in the painter's coordinates) with an opaque
+    // colour.
     void fill(const QPointF (&quad)[4], QRgb color);
+    void fill(const QPointF (&triangle)[3], QRgb color);
 
 private:
     QuadFiller(QImage* image, const QTransform& transform) : m_image(image), m_transform(transform) {}
-    void fillTriangle(QPointF a, QPointF b, QPointF c, QRgb color);
+    void fillDeviceTriangle(QPointF a, QPointF b, QPointF c, QRgb color);
 
     QImage* m_image;
     QTransform m_transform;

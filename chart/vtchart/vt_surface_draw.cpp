@@ -141,6 +141,41 @@ void drawMesh(QPainter& painter, const SurfaceFrame& f, const TVtDataGrid& grid,
     std::optional<QuadFiller> filler = QuadFiller::forPainter(painter);
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
     painter.setPen(filler ? meshPen : QPen(Qt::NoPen));
+    // A cell with one null corner still shows the triangle of the other three, so that the edge
+    // of a gap follows the data rather than a staircase of whole cells.
+    auto drawCorner = [&](int r, int c) {
+        const size_t k00 = static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c);
+        const size_t ring[4] = {k00, k00 + 1, k00 + columns + 1, k00 + columns}; // around the cell
+        const bool lineAfter[4] = {onLine(r, rowStep, rows - 1), onLine(c + 1, columnStep, columns - 1),
+                                   onLine(r + 1, rowStep, rows - 1), onLine(c, columnStep, columns - 1)};
+        int missing = -1;
+        for (int i = 0; i < 4; ++i)
+            if (!present[ring[i]]) {
+                if (missing >= 0) return; // two or more corners missing: nothing to show
+                missing = i;
+            }
+        if (missing < 0) return;
+        const size_t p0 = ring[(missing + 1) % 4], p1 = ring[(missing + 2) % 4], p2 = ring[(missing + 3) % 4];
+        const Vec3 a{box[p1].x - box[p0].x, box[p1].y - box[p0].y, box[p1].z - box[p0].z};
+        const Vec3 b{box[p2].x - box[p0].x, box[p2].y - box[p0].y, box[p2].z - box[p0].z};
+        const QColor color =
+            lit(base, v.brightness({a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}));
+        const QPointF triangle[3] = {page[p0], page[p1], page[p2]};
+        if (filler) {
+            filler->fill(triangle, color.rgb());
+        } else {
+            painter.setPen(QPen(color, 0));
+            painter.setBrush(color);
+            painter.drawPolygon(triangle, 3);
+            painter.setPen(meshPen);
+        }
+        // The two sides along grid lines (the third crosses the cell).
+        QLineF lines[2];
+        int n = 0;
+        if (lineAfter[(missing + 1) % 4]) lines[n++] = QLineF(page[p0], page[p1]);
+        if (lineAfter[(missing + 2) % 4]) lines[n++] = QLineF(page[p1], page[p2]);
+        if (n > 0) painter.drawLines(lines, n);
+    };
     const CellTraversal order = cellTraversal(plot.Rotation());
     const int rowLater = order.rowsAscending ? 1 : -1; // the neighbour row painted after this one
     const int columnLater = order.columnsAscending ? 1 : -1;
@@ -148,7 +183,10 @@ void drawMesh(QPainter& painter, const SurfaceFrame& f, const TVtDataGrid& grid,
         const int r = order.rowsAscending ? ri : rows - 2 - ri;
         for (int ci = 0; ci < columns - 1; ++ci) {
             const int c = order.columnsAscending ? ci : columns - 2 - ci;
-            if (!cellDrawn(r, c)) continue;
+            if (!cellDrawn(r, c)) {
+                drawCorner(r, c);
+                continue;
+            }
             const size_t k00 = static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c);
             const size_t k01 = k00 + 1, k10 = k00 + static_cast<size_t>(columns), k11 = k10 + 1;
             const Vec3 a{box[k11].x - box[k00].x, box[k11].y - box[k00].y, box[k11].z - box[k00].z};
@@ -184,22 +222,45 @@ void drawMesh(QPainter& painter, const SurfaceFrame& f, const TVtDataGrid& grid,
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
 }
 
-// Labels of one axis that do not overlap: a label that would cover the last one drawn is left
-// out, so an axis seen nearly end on keeps its first label only.
+// The labels of one axis, thinned evenly: every k-th label is drawn, k the smallest step at which
+// no two drawn labels come closer than `gap`, so an axis seen at a slant keeps a regular scale and
+// one seen end on keeps its first label only.
 class LabelRow {
 public:
     LabelRow(QPainter& painter, double gap) : m_painter(painter), m_gap(gap) {}
-    QRectF draw(const QPointF& at, const QString& text, Qt::Alignment anchor) {
-        const QRectF box = anchoredTextBox(m_painter, at, text, anchor);
-        if (m_last.isValid() && m_last.adjusted(-m_gap, -m_gap, m_gap, m_gap).intersects(box)) return {};
-        m_last = box;
-        return drawAnchoredText(m_painter, at, text, anchor);
+    void add(const QPointF& at, const QString& text, Qt::Alignment anchor) {
+        m_labels.push_back({at, text, anchor, anchoredTextBox(m_painter, at, text, anchor)});
+    }
+    // Draws them and returns the boxes drawn.
+    std::vector<QRectF> draw() {
+        const size_t n = m_labels.size();
+        size_t step = 1;
+        for (; step < n; ++step) {
+            bool clear = true;
+            for (size_t i = step; i < n && clear; i += step)
+                clear = !m_labels[i - step]
+                             .box.adjusted(-m_gap, -m_gap, m_gap, m_gap)
+                             .intersects(m_labels[i].box);
+            if (clear) break;
+        }
+        std::vector<QRectF> drawn;
+        for (size_t i = 0; i < n; i += step) {
+            drawAnchoredText(m_painter, m_labels[i].at, m_labels[i].text, m_labels[i].anchor);
+            drawn.push_back(m_labels[i].box);
+        }
+        return drawn;
     }
 
 private:
+    struct Label {
+        QPointF at;
+        QString text;
+        Qt::Alignment anchor;
+        QRectF box;
+    };
     QPainter& m_painter;
     double m_gap;
-    QRectF m_last;
+    std::vector<Label> m_labels;
 };
 
 // Ticks and labels along a floor edge from `from` to `to` (box points), outwards along `out`.
@@ -229,10 +290,10 @@ void drawEdgeAxis(QPainter& painter, const SurfaceFrame& f, const Vec3& from, co
         const double t = tick.position;
         const QPointF at = v.project({from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t, from.z});
         painter.drawLine(at, at + dir * 4 * f.unit);
-        const QRectF box = labels.draw(at + dir * 6 * f.unit, tick.label, anchor);
-        if (box.isValid())
-            reach = std::max(reach, std::fabs(dir.x()) * box.width() + std::fabs(dir.y()) * box.height());
+        labels.add(at + dir * 6 * f.unit, tick.label, anchor);
     }
+    for (const QRectF& box : labels.draw())
+        reach = std::max(reach, std::fabs(dir.x()) * box.width() + std::fabs(dir.y()) * box.height());
     if (title.isEmpty() || edgeLength < 4 * metrics.height()) return;
     painter.setFont(vtFont(VtFontRole::AxisTitle));
     const QPointF at =
@@ -259,8 +320,9 @@ void drawValueAxis(QPainter& painter, const SurfaceFrame& f, const QString& titl
     for (const AxisTick& tick : f.values.ticks) {
         const QPointF at = v.project({corner.x, corner.y, f.z(tick.value)});
         painter.drawLine(at, at - QPointF(4 * f.unit, 0));
-        labels.draw(at - QPointF(6 * f.unit, 0), tick.label, Qt::AlignRight | Qt::AlignVCenter);
+        labels.add(at - QPointF(6 * f.unit, 0), tick.label, Qt::AlignRight | Qt::AlignVCenter);
     }
+    labels.draw();
     if (title.isEmpty()) return;
     painter.setFont(vtFont(VtFontRole::AxisTitle));
     drawAnchoredText(painter, top - QPointF(0, metrics.height() * 0.6), title,
