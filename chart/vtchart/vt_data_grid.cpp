@@ -1,9 +1,9 @@
 #include "chart/vtchart/vt_data_grid.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -41,16 +41,33 @@ QStringList splitCells(const QString& line) {
 } // namespace
 
 std::optional<double> parseCellText(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const double v = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
+    // By hand rather than through QString::toDouble: a surface writes every cell as text, and
+    // the locale-aware reading costs more than the formula.
+    char buffer[64];
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin].isSpace())
+        ++begin;
+    while (end > begin && text[end - 1].isSpace())
+        --end;
+    if (begin < end && text[begin] == QLatin1Char('+')) ++begin;
+    if (end == begin || end - begin >= static_cast<qsizetype>(sizeof buffer)) return std::nullopt;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t ch = text[i].unicode();
+        if (ch > 127) return std::nullopt;
+        buffer[i - begin] = static_cast<char>(ch);
+    }
+    double v = 0;
+    const char* last = buffer + (end - begin);
+    const auto [stop, error] = std::from_chars(buffer, last, v);
+    if (error != std::errc() || stop != last || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
 QString cellText(double value) {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    char buffer[32];
+    const auto [stop, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (error != std::errc()) return QString::number(value, 'g', 17);
+    return QString::fromLatin1(buffer, stop - buffer);
 }
 
 void TVtDataGrid::SetRowCount(int rows) {
