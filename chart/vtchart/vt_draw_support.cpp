@@ -187,7 +187,9 @@ void drawLegend(QPainter& painter, const QRectF& box, const std::vector<VtLegend
         if (entry.line) {
             painter.setPen(QPen(entry.color, std::max(entry.lineWidth * unit * 96.0 / 72.0, unit * 0.5),
                                 Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(QPointF(x, y), QPointF(x + 24 * unit, y));
+            // On a pixel's middle, so that every sample looks as thick as its pen.
+            const double middle = std::floor(y) + 0.5;
+            painter.drawLine(QPointF(x, middle), QPointF(x + 24 * unit, middle));
         } else {
             painter.setPen(QPen(entry.color.darker(170), unit));
             painter.setBrush(entry.color);
