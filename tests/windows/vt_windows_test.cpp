@@ -2,6 +2,7 @@
 // rotation rules, the grid switches, the surface settings and the placement through a settings
 // store, saving pictures straight to a file with the clipboard left alone, hiding on close.
 #include "chart/view/settings_store.h"
+#include "engine/engine.h"
 #include "support/fake_ui_services.h"
 #include "windows/tfm_polar.h"
 #include "windows/tfm_surface.h"
@@ -220,6 +221,12 @@ TEST(PolarWindow, StartsEmptyWithItsLegendAndShowsTheOutcome) {
     EXPECT_EQ(w.objectName(), QStringLiteral("fmPolar"));
     EXPECT_EQ(w.Chart().ColumnCount(), 0);
     EXPECT_EQ(w.Chart().ChartType(), chart::VtChartType::Polar);
+    engine::Engine engine;
+    PolarRequest request;
+    request.formula = "1+cos(X)";
+    EXPECT_TRUE(tabulatePolar(w.Chart(), engine, request).drawn());
+    EXPECT_EQ(w.Chart().ColumnCount(), 2);
+    EXPECT_EQ(w.Chart().RowCount(), 360);
     int shown = 0;
     QObject::connect(&w, &TVtChartWindow::shown, [&shown] { ++shown; });
     w.show();
