@@ -10,20 +10,29 @@ namespace brelt::chart {
 
 namespace {
 
-// The x where the edge p-q crosses the line y. The ends are put in one order first, so that the
-// two faces sharing an edge compute the very same x for it.
 // The first pixel whose centre is at or past v, held to [0, limit].
 int firstCentreAtOrPast(double v, int limit) {
     return static_cast<int>(std::clamp(std::ceil(v - 0.5), 0.0, static_cast<double>(limit)));
 }
 
-double edgeX(QPointF p, QPointF q, double y) {
-    if (q.y() < p.y() || (q.y() == p.y() && q.x() < p.x())) std::swap(p, q);
-    if (q.y() == p.y()) return p.x();
-    return p.x() + (y - p.y()) * (q.x() - p.x()) / (q.y() - p.y());
-}
+// An edge walked down the rows: x at a row's centre y is x0 + (y - y0) * dxdy. The ends are put
+// in one order first, so that the two faces sharing an edge compute the very same x for it.
+struct Edge {
+    double x0, y0, dxdy;
+    Edge(QPointF p, QPointF q) {
+        if (q.y() < p.y() || (q.y() == p.y() && q.x() < p.x())) std::swap(p, q);
+        x0 = p.x();
+        y0 = p.y();
+        dxdy = q.y() == p.y() ? 0 : (q.x() - p.x()) / (q.y() - p.y());
+    }
+    double x(double y) const { return x0 + (y - y0) * dxdy; }
+};
 
 } // namespace
+
+QuadFiller::QuadFiller(QImage* image, const QTransform& transform)
+    : m_bits(image->bits()), m_stride(image->bytesPerLine()), m_width(image->width()),
+      m_height(image->height()), m_transform(transform) {}
 
 std::optional<QuadFiller> QuadFiller::forPainter(const QPainter& painter) {
     QPaintDevice* device = painter.device();
@@ -58,23 +67,18 @@ void QuadFiller::fillDeviceTriangle(QPointF a, QPointF b, QPointF c, QRgb color)
     if (b.y() < a.y()) std::swap(a, b);
     if (c.y() < a.y()) std::swap(a, c);
     if (c.y() < b.y()) std::swap(b, c);
-    const int width = m_image->width();
-    const int height = m_image->height();
     // Rows whose centre lies in [top, bottom): pixel centres at y + 0.5.
-    const int first = firstCentreAtOrPast(a.y(), height);
-    const int last = firstCentreAtOrPast(c.y(), height); // one past
-    uchar* bits = m_image->bits();
-    const qsizetype stride = m_image->bytesPerLine();
+    const int first = firstCentreAtOrPast(a.y(), m_height);
+    const int last = firstCentreAtOrPast(c.y(), m_height); // one past
+    const Edge along(a, c), upper(a, b), lower(b, c);
     for (int y = first; y < last; ++y) {
         const double yc = y + 0.5;
-        const double xLong = edgeX(a, c, yc);
-        const double xShort = yc < b.y() ? edgeX(a, b, yc) : edgeX(b, c, yc);
-        const double left = std::min(xLong, xShort);
-        const double right = std::max(xLong, xShort);
-        const int x0 = firstCentreAtOrPast(left, width);
-        const int x1 = firstCentreAtOrPast(right, width); // one past
+        const double xLong = along.x(yc);
+        const double xShort = yc < b.y() ? upper.x(yc) : lower.x(yc);
+        const int x0 = firstCentreAtOrPast(std::min(xLong, xShort), m_width);
+        const int x1 = firstCentreAtOrPast(std::max(xLong, xShort), m_width); // one past
         if (x1 <= x0) continue;
-        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        auto* row = reinterpret_cast<QRgb*>(m_bits + y * m_stride);
         std::fill(row + x0, row + x1, color);
     }
 }

@@ -28,10 +28,13 @@ public:
     void fill(const QPointF (&triangle)[3], QRgb color);
 
 private:
-    QuadFiller(QImage* image, const QTransform& transform) : m_image(image), m_transform(transform) {}
+    QuadFiller(QImage* image, const QTransform& transform);
     void fillDeviceTriangle(QPointF a, QPointF b, QPointF c, QRgb color);
 
-    QImage* m_image;
+    uchar* m_bits;
+    qsizetype m_stride;
+    int m_width;
+    int m_height;
     QTransform m_transform;
 };
 
