@@ -24,8 +24,9 @@ void cosSin(double degrees, double& c, double& s) {
     if (std::fabs(s) < 1e-12) s = 0;
 }
 
-// The light in the eye's frame, of length 1: from the upper left, in front of the chart.
-constexpr ViewVector kLight{-0.4472135955, 0.6708203932, 0.5916079783};
+// The light in the eye's frame, of length 1: from the upper left and mostly from the eye, so that
+// slopes darken whichever way they face and a view from high above still shows its hills.
+constexpr ViewVector kLight{-0.3504558892, 0.4505861432, 0.8210680832};
 
 } // namespace
 
