@@ -1,6 +1,8 @@
 #include "app/cli/cli_modes.h"
 
 #include "app/cli/plot_command.h"
+#include "app/cli/polar_command.h"
+#include "app/cli/surface_command.h"
 
 #include <array>
 
@@ -11,6 +13,8 @@ namespace {
 // One line a mode; a new mode adds its line here.
 constexpr std::array kModes = {
     PictureMode{"--plot", runPlotCli},
+    PictureMode{"--surface", runSurfaceCli},
+    PictureMode{"--polar", runPolarCli},
 };
 
 std::string optionName(const std::string& arg) {

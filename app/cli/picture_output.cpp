@@ -4,6 +4,8 @@
 #include "chart/view/graph.h"
 #include "chart/view/picture_export.h"
 #include "chart/view/print_page.h"
+#include "chart/vtchart/vt_chart_model.h"
+#include "chart/vtchart/vt_picture.h"
 #include "workspace/profile_settings_store.h"
 
 #include <cstdio>
@@ -18,8 +20,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// The chart on one printed page, as the print dialog would print it with the home's settings.
-bool writeChartPage(chart::TGraph& graph, const PictureOptions& options, std::ostream& err) {
+// The content on one printed page, as the print dialog would print it with the home's settings.
+bool writePage(const chart::PagePainter& content, const PictureOptions& options, std::ostream& err) {
     const QString home = QString::fromStdString(resolveHome(options.home));
     const workspace::ProfileSettingsStore store(home + QStringLiteral("/Brelt.INI"));
     const chart::PrintedPage page{chart::loadPageSettings(store),
@@ -28,8 +30,7 @@ bool writeChartPage(chart::TGraph& graph, const PictureOptions& options, std::os
                           : options.pageSize == "Letter" ? QPageSize::Letter
                                                          : QPageSize::A4);
     QString error;
-    if (!chart::writePdfPage(QString::fromStdString(options.page), paper, page,
-                             chart::chartPagePainter(graph), &error)) {
+    if (!chart::writePdfPage(QString::fromStdString(options.page), paper, page, content, &error)) {
         err << "brelt: cannot write " << options.page << ": " << error.toStdString() << '\n';
         return false;
     }
@@ -49,13 +50,31 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
 }
 
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err) {
-    if (!options.page.empty() && !writeChartPage(graph, options, err)) return false;
+    if (!options.page.empty() && !writePage(chart::chartPagePainter(graph), options, err)) return false;
     if (options.out.empty()) return true;
     const QString fileName = QString::fromStdString(options.out);
     const auto format = chart::pictureFormatOf(fileName);
     QString error;
     if (!format ||
         !chart::savePicture(graph, fileName, *format, QSize(options.width, options.height), &error)) {
+        err << "brelt: cannot write " << options.out << ": " << error.toStdString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions& options,
+                         std::ostream& err) {
+    const chart::PagePainter content = [&chart](QPainter& painter, const QRect& area, chart::OutputKind) {
+        chart.draw(painter, QRectF(area));
+    };
+    if (!options.page.empty() && !writePage(content, options, err)) return false;
+    if (options.out.empty()) return true;
+    const QString fileName = QString::fromStdString(options.out);
+    const auto format = chart::pictureFormatOf(fileName);
+    QString error;
+    if (!format ||
+        !chart::saveVtChartPicture(chart, fileName, *format, QSize(options.width, options.height), &error)) {
         err << "brelt: cannot write " << options.out << ": " << error.toStdString() << '\n';
         return false;
     }

@@ -10,7 +10,8 @@
 
 namespace brelt::chart {
 class TGraph;
-}
+class TVtChartModel;
+} // namespace brelt::chart
 
 namespace brelt::app {
 
@@ -22,5 +23,8 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication();
 // page settings and label blocks of the home's Brelt.INI); false, with "brelt: cannot write ..."
 // on `err`, on failure.
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err);
+
+// The same for a surface or polar chart.
+bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions& options, std::ostream& err);
 
 } // namespace brelt::app
