@@ -11,6 +11,7 @@ namespace {
 // One line a mode; a new mode adds its line here.
 constexpr std::array kModes = {
     PictureMode{"--plot", runPlotCli},
+    PictureMode{"--data", runPlotCli}, // measured data, with or without formulas
 };
 
 std::string optionName(const std::string& arg) {
