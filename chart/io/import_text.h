@@ -57,10 +57,11 @@ private:
     std::array<QString, 2> m_names{};
 };
 
-// The "Show data" dialog's delimiter boxes.
+// The "Show data" dialog's delimiter boxes; blank, comma and tab are on at first, as on the command
+// line.
 struct DelimiterBoxes {
-    bool space = false;
-    bool comma = false;
+    bool space = true;
+    bool comma = true;
     bool tab = true;
     bool slash = false;
     bool null = false; // the NUL character

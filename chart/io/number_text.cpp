@@ -17,8 +17,10 @@ std::optional<double> readReal(std::string_view field) {
         field.remove_suffix(1);
     if (!field.empty() && field.front() == '+') field.remove_prefix(1);
     // Only digits, a point, signs and an exponent letter: from_chars would also take "inf" and "nan".
-    if (field.empty() || field.front() == '+' || field.find_first_not_of("0123456789.+-eE") != field.npos)
-        return std::nullopt;
+    if (field.empty() || field.front() == '+') return std::nullopt;
+    for (const char c : field)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+            return std::nullopt;
     double value = 0;
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error != std::errc() || end != field.data() + field.size() || !std::isfinite(value))

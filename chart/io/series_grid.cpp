@@ -115,6 +115,13 @@ void SeriesGrid::deleteRow(int row) {
     std::fill(m_cells.end() - kGridColumns, m_cells.end(), Cell{});
 }
 
+void SeriesGrid::moveRow(int from, int to) {
+    if (from < 0 || from >= kGridRows || to < 0 || to >= kGridRows || from == to) return;
+    const auto row = [this](int r) { return m_cells.begin() + r * kGridColumns; };
+    if (from < to) std::rotate(row(from), row(from + 1), row(to + 1));
+    else std::rotate(row(to), row(from), row(from + 1));
+}
+
 void SeriesGrid::eraseAll() {
     std::fill(m_cells.begin(), m_cells.end(), Cell{});
 }

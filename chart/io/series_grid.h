@@ -62,6 +62,8 @@ public:
     void insertRow(int row);
     // Rows below `row` move one up; the last row becomes empty.
     void deleteRow(int row);
+    // The row at `from` moves to `to`; the rows between shift by one (the grid's row moving).
+    void moveRow(int from, int to);
     void eraseAll();
     void eraseColumn(int column);
 

@@ -95,7 +95,8 @@ TEST(ImportText, HeaderFieldsAndLinks) {
 
 TEST(ImportText, SeparatorTableFromTheBoxes) {
     DelimiterBoxes boxes;
-    boxes.space = boxes.slash = boxes.user = true;
+    boxes.comma = false;
+    boxes.slash = boxes.user = true;
     boxes.userCharacters = QStringLiteral(";:|#!%");
     const auto table = separatorTableFrom(boxes);
     ASSERT_TRUE(table);
@@ -144,6 +145,11 @@ TEST(SeriesGridTest, RowsToPointsStopAtTheFirstRowThatDoesNotConvert) {
     EXPECT_EQ(grid.cell(2, 1), QStringLiteral("3"));
     EXPECT_EQ(grid.points().points.size(), 1u);
     EXPECT_FALSE(grid.points().dataBelowStop == false);
+    grid.moveRow(0, 2); // row 0 goes below rows 1 and 2
+    EXPECT_EQ(grid.cell(2, 0), QStringLiteral("0"));
+    EXPECT_EQ(grid.cell(1, 0), QStringLiteral("1"));
+    grid.moveRow(2, 0);
+    EXPECT_EQ(grid.cell(0, 0), QStringLiteral("0"));
     grid.eraseColumn(1);
     EXPECT_EQ(grid.cell(0, 1), QString());
     EXPECT_EQ(grid.cell(0, 0), QStringLiteral("0"));
