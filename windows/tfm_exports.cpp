@@ -126,8 +126,9 @@ ExportSource TfmExports::sourceOf(const TSeries& series) const {
     s.seriesName = series.Name();
     s.title = m_graph.Title().lines();
     s.foot = m_graph.Foot().lines();
-    s.xName = m_graph.XAxis().Name();
-    s.yName = m_graph.YAxis().Name();
+    // Unnamed axes head their columns "X" and "Y", as the data editor shows them.
+    s.xName = m_graph.XAxis().Name().isEmpty() ? QStringLiteral("X") : m_graph.XAxis().Name();
+    s.yName = m_graph.YAxis().Name().isEmpty() ? QStringLiteral("Y") : m_graph.YAxis().Name();
     s.points.reserve(static_cast<size_t>(series.Count()));
     for (int i = 0; i < series.Count(); ++i)
         s.points.push_back(series.pointAt(i));

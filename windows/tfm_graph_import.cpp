@@ -90,6 +90,7 @@ void TfmGraphImport::buildControls() {
     sgMain->horizontalHeader()->setVisible(false);
     sgMain->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     sgMain->verticalHeader()->setSectionsMovable(true);
+    sgMain->verticalHeader()->setDefaultSectionSize(sgMain->fontMetrics().height() + 6);
     sgMain->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const auto& [caption, slot] :
          {std::pair{QStringLiteral("&Paste"), &TfmGraphImport::PasteAsIs},

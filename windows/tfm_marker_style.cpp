@@ -116,6 +116,7 @@ void TfmMarkerStyle::lbMarkersItemChanged(QListWidgetItem* item) {
     for (int i = 0; i < lbMarkers->count(); ++i)
         if (lbMarkers->item(i) != item) lbMarkers->item(i)->setCheckState(Qt::Unchecked);
     m_loading = false;
+    lbMarkers->setCurrentItem(item);
     applyToAll([style](TSeries& s) { s.setMarkerStyle(style); });
 }
 
