@@ -43,10 +43,12 @@ bool addDataSeries(chart::TGraph& graph, const DataOptions& options, std::ostrea
             err << "brelt: cannot read " << file.path << ": " << in.errorString().toStdString() << '\n';
             return false;
         }
-        const QByteArray bytes = in.readAll();
-        const DataPoints data =
-            readDataPoints(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                           SeparatorTable::of(file.delimiters), file.xColumn, file.yColumn);
+        DataPoints data;
+        {
+            const QByteArray bytes = in.readAll(); // gone before the series is built
+            data = readDataPoints(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                  SeparatorTable::of(file.delimiters), file.xColumn, file.yColumn);
+        }
         const std::string columns = std::to_string(file.xColumn) + " and " + std::to_string(file.yColumn);
         if (data.points.empty()) {
             err << "brelt: " << file.path << ": no line holds numbers in columns " << columns << '\n';

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <cstring>
+
 namespace brelt::chart {
 
 namespace {
@@ -15,7 +18,7 @@ template <typename View> bool blankLine(View line) {
 }
 
 // Walks the lines of `text` (any line end) and hands each with its 1-based number to `take`.
-template <typename View, typename Take> void eachLine(View text, Take take) {
+template <typename View, typename Take> void eachLineOf(View text, Take take) {
     qsizetype start = 0, number = 1;
     const qsizetype size = static_cast<qsizetype>(text.size());
     for (qsizetype i = 0; i <= size; ++i) {
@@ -27,9 +30,46 @@ template <typename View, typename Take> void eachLine(View text, Take take) {
     }
 }
 
+// Bytes: a text with LF line ends is cut with memchr (the same lines as the general walk, which a
+// text without any LF takes).
+template <typename Take> void eachLine(std::string_view text, Take take) {
+    if (text.find('\n') == std::string_view::npos) return eachLineOf(text, take);
+    int number = 1;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    for (;;) {
+        const char* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (!eol) eol = end;
+        const char* last = eol > p && eol[-1] == '\r' ? eol - 1 : eol;
+        // A lone CR inside ends a line too.
+        while (const char* cr =
+                   static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(last - p)))) {
+            take(std::string_view(p, static_cast<size_t>(cr - p)), number++);
+            p = cr + 1;
+        }
+        take(std::string_view(p, static_cast<size_t>(last - p)), number++);
+        if (eol == end) break;
+        p = eol + 1;
+    }
+}
+
+// QStringView has no substr: a thin view that has one.
+struct Utf16View : QStringView {
+    using QStringView::QStringView;
+    Utf16View(QStringView v) : QStringView(v) {}
+    Utf16View substr(size_t from, size_t count) const {
+        return Utf16View(mid(static_cast<qsizetype>(from), static_cast<qsizetype>(count)));
+    }
+};
+
+template <typename Take> void eachLine(Utf16View text, Take take) {
+    eachLineOf(text, take);
+}
+
 template <typename LineView, typename FieldView>
 void readLines(LineView text, const SeparatorTable& table, int xField, int yField, DataPoints& out) {
     std::vector<FieldView> fields;
+    out.points.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     auto field = [&fields](int oneBased) {
         return oneBased >= 1 && oneBased <= static_cast<int>(fields.size())
                    ? readReal(fields[static_cast<size_t>(oneBased - 1)])
@@ -45,15 +85,6 @@ void readLines(LineView text, const SeparatorTable& table, int xField, int yFiel
             out.firstSkipped = number;
     });
 }
-
-// QStringView has no substr: a thin view that has one.
-struct Utf16View : QStringView {
-    using QStringView::QStringView;
-    Utf16View(QStringView v) : QStringView(v) {}
-    Utf16View substr(size_t from, size_t count) const {
-        return Utf16View(mid(static_cast<qsizetype>(from), static_cast<qsizetype>(count)));
-    }
-};
 
 } // namespace
 

@@ -166,3 +166,22 @@ TEST_F(ImportDialog, FileColumnsThroughShowDataAndTheCutMessage) {
     EXPECT_EQ(d.grid().cell(999, 0), QStringLiteral("1998"));
     EXPECT_EQ(d.grid().cell(999, 1), QStringLiteral("999"));
 }
+
+TEST_F(ImportDialog, ASeriesLongerThanTheGridKeepsItsPoints) {
+    std::vector<WorldPoint> many;
+    for (int i = 0; i < 1500; ++i)
+        many.push_back({double(i), double(i)});
+    TSeries* s = bt::addSeries(graph, QStringLiteral("long"), many);
+    TfmGraphImport d(graph);
+    d.prepare(s);
+    EXPECT_EQ(ui.texts(),
+              QStringList{"The series has 1500 points and the grid holds 1000: the points are shown up "
+                          "to the 1000th and cannot be changed here."});
+    EXPECT_EQ(d.grid().cell(999, 0), QStringLiteral("999"));
+    EXPECT_FALSE(control<QTableWidget>(&d, "sgMain")->editTriggers());
+    control<QLineEdit>(&d, "edName")->setText(QStringLiteral("renamed"));
+    d.bbOKClick();
+    EXPECT_EQ(s->Count(), 1500);
+    EXPECT_EQ(s->Name(), QStringLiteral("renamed"));
+    EXPECT_EQ(graph.Legend().entry(0)->text(), QStringLiteral("renamed"));
+}
