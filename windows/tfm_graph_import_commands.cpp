@@ -93,9 +93,11 @@ void TfmGraphImport::LoadFromFile() {
     const QString text = QString::fromUtf8(file.readAll());
     TfmFileData data(text, this);
     if (data.exec() != QDialog::Accepted) return;
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    // Lines end in LF, CR LF or CR.
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = unified.split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     const GridLoad load = m_grid.loadColumns(lines, data.xColumn(), data.yColumn(), data.table());
