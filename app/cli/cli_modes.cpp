@@ -13,6 +13,7 @@ namespace {
 // One line a mode; a new mode adds its line here.
 constexpr std::array kModes = {
     PictureMode{"--plot", runPlotCli},
+    PictureMode{"--data", runPlotCli}, // measured data, with or without formulas
     PictureMode{"--surface", runSurfaceCli},
     PictureMode{"--polar", runPolarCli},
 };

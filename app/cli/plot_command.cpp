@@ -1,6 +1,7 @@
 #include "app/cli/plot_command.h"
 
 #include "app/cli/cli_session.h"
+#include "app/cli/data_plot.h"
 #include "app/cli/picture_output.h"
 #include "app/cli/plot_options.h"
 #include "app/cli/plot_tabulate.h"
@@ -37,14 +38,18 @@ int runPlotCli(const std::vector<std::string>& args, std::ostream& out, std::ost
     graph.YAxis().SetLog(o.logY);
     graph.XAxis().SetGrid(o.grid);
     graph.YAxis().SetGrid(o.grid);
+    if (!addDataSeries(graph, o.data, err)) return 1;
+    const auto [from, to] = o.rangeGiven ? std::pair(o.from, o.to) : seriesXRange(graph);
     for (const std::string& formula : o.formulas) {
-        const TabulationResult r = tabulateIntoChart(graph, engine, formula, o.from, o.to, o.steps);
+        const TabulationResult r = tabulateIntoChart(graph, engine, formula, from, to, o.steps);
         if (!r.ok) {
             err << "Cann't calculate this function\n" << r.resultText << '\n';
             return 1;
         }
     }
-    if (!writeChartPicture(graph, o.picture, err)) return 1;
+    if (!finishDataOutputs(graph, o.data, err)) return 1;
+    if ((!o.picture.out.empty() || !o.picture.page.empty()) && !writeChartPicture(graph, o.picture, err))
+        return 1;
     return 0;
 }
 

@@ -15,6 +15,9 @@ PlotParse parsePlotOptions(const std::vector<std::string>& args) {
         const OptionTake shared = takePictureOption(o.picture, reader);
         if (shared.error) return fail(*shared.error);
         if (shared.taken) continue;
+        const OptionTake data = takeDataOption(o.data, reader);
+        if (data.error) return fail(*data.error);
+        if (data.taken) continue;
         const std::string name = reader.name();
         if (name == "--log-x" || name == "--log-y" || name == "--grid") {
             if (reader.hasInlineValue()) return fail("unknown plot option: " + reader.argument());
@@ -41,23 +44,28 @@ PlotParse parsePlotOptions(const std::vector<std::string>& args) {
             o.steps = *v;
         }
     }
-    if (o.formulas.empty()) return fail("--plot needs a formula");
-    if (!haveFrom || !haveTo) return fail("--from and --to are required");
-    if (o.from == o.to) return fail("--from and --to must differ");
-    if (o.logX && (o.from <= 0 || o.to <= 0)) return fail("--log-x needs --from and --to above 0");
-    if (auto problem = checkPictureOut(o.picture)) return fail(*problem);
+    const bool data = !o.data.files.empty();
+    if (o.formulas.empty() && !data) return fail("--plot needs a formula");
+    o.rangeGiven = haveFrom && haveTo;
+    if (haveFrom != haveTo || (!o.rangeGiven && !data)) return fail("--from and --to are required");
+    if (o.rangeGiven && o.from == o.to) return fail("--from and --to must differ");
+    if (o.rangeGiven && o.logX && (o.from <= 0 || o.to <= 0))
+        return fail("--log-x needs --from and --to above 0");
+    if (!o.picture.out.empty() || !o.data.writesFiles())
+        if (auto problem = checkPictureOut(o.picture)) return fail(*problem);
     return result;
 }
 
 std::string plotUsageText() {
     return "Usage: brelt --plot FORMULA [--plot FORMULA ...] --from A --to B [--steps N]\n"
-           "             [--log-x] [--log-y] [--grid] [picture options] --out FILE\n"
+           "             [--log-x] [--log-y] [--grid] [picture options] [data options] --out FILE\n"
+           "       brelt --data FILE [--plot FORMULA ...] [data options] [picture options] --out FILE\n"
            "\n"
            "Tabulates each formula over X from A to B in N points (default 200) and writes the\n"
            "chart as PNG, BMP, SVG or PDF, by the extension of FILE.\n"
            "\n"
            "Picture options:\n" +
-           pictureOptionsUsage();
+           pictureOptionsUsage() + "\nData options:\n" + dataOptionsUsage();
 }
 
 } // namespace brelt::app

@@ -2,6 +2,7 @@
 // The options of `brelt --plot`: formulas, the X range and point count, logarithmic axes and grid,
 // and the options all picture modes share. Parsing checks everything before any work starts, so a
 // bad argument costs nothing.
+#include "app/cli/data_options.h"
 #include "app/cli/picture_options.h"
 
 #include <optional>
@@ -19,6 +20,8 @@ struct PlotOptions {
     bool logY = false;
     bool grid = false;
     PictureOptions picture;
+    DataOptions data;
+    bool rangeGiven = false; // --from and --to; without them formulas follow the data's X range
 };
 
 inline constexpr int kMinPlotSteps = 2;

@@ -182,6 +182,15 @@ public:
     void SaveSettings(SettingsStore& store, const QString& section) const;
     void LoadSettings(const SettingsStore& store, const QString& section);
 
+    // Drawing-exchange export: the chart draws once (onto a scratch picture) with `sink` receiving
+    // every line segment its series draw, in world coordinates.
+    void DrawToDxf(DxfSink& sink);
+    DxfSink* dxfSink() const override { return m_dxfSink; }
+    // The data editor the windows install for a series' "Edit data" (true when the user accepted);
+    // without one the command does nothing.
+    void setSeriesEditor(std::function<bool(TSeries&)> editor) { m_seriesEditor = std::move(editor); }
+    bool editSeriesData(TSeries& series) override { return m_seriesEditor && m_seriesEditor(series); }
+
     // TGraphContext services.
     void Redraw() override { Draw(); }
     void showError(const QString& text) override;
@@ -272,6 +281,8 @@ private:
     ChartHost* m_host = nullptr;
     GraphEvent m_beforeDraw;
     GraphEvent m_afterDraw;
+    DxfSink* m_dxfSink = nullptr; // set only while DrawToDxf runs
+    std::function<bool(TSeries&)> m_seriesEditor;
 };
 
 } // namespace brelt::chart
