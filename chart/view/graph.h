@@ -30,6 +30,7 @@ class TWLegend;
 class TColorLegend;
 class TGraphTitle;
 class TGraphInfo;
+class TContour;
 class SettingsStore;
 class ChartTextReader;
 
@@ -180,6 +181,9 @@ public:
     void LoadSettings(const SettingsStore& store, const QString& section);
 
     // TGraphContext services.
+    void processPendingEvents() override {
+        if (m_host && !m_animated && m_output == OutputKind::Screen) m_host->processEvents();
+    }
     void Redraw() override { Draw(); }
     void showError(const QString& text) override;
     SeriesLegendEntry* addLineLegend(TSeries& series) override;
@@ -226,6 +230,7 @@ private:
     void setLayerClip();
     bool overSeriesLegend(int x, int y) const;
     void updateStatus(int x, int y);
+    const TContour* firstContour() const; // the contour map whose value the status bar reads out
     int measureScaleUnit() const;
 
     QPainter* m_canvas = nullptr;
