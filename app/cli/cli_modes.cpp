@@ -1,5 +1,6 @@
 #include "app/cli/cli_modes.h"
 
+#include "app/cli/contour_command.h"
 #include "app/cli/plot_command.h"
 
 #include <array>
@@ -11,6 +12,8 @@ namespace {
 // One line a mode; a new mode adds its line here.
 constexpr std::array kModes = {
     PictureMode{"--plot", runPlotCli},
+    PictureMode{"--contour", runContourCli},
+    PictureMode{"--shade", runShadeCli},
 };
 
 std::string optionName(const std::string& arg) {

@@ -87,7 +87,9 @@ void ContourTracer::traceCell(int i, int j, double h, std::vector<ContourSegment
         }
         // The crossings on the edges m-a, a-b, b-m; the segment joins the last two counted. Each
         // edge is measured from its lower end, so that the two triangles (or cells) sharing an
-        // edge find the very same crossing and their pieces meet exactly.
+        // edge find the very same crossing and their pieces meet exactly. A corner at the level
+        // is a crossing of both its edges but counts once: else the last two could be that
+        // corner twice, and the line would have a gap there.
         const Corner* edges[3][2] = {{&m, &a}, {&a, &b}, {&b, &m}};
         ContourPoint found[3];
         int count = 0;
@@ -99,7 +101,9 @@ void ContourTracer::traceCell(int i, int j, double h, std::vector<ContourSegment
             if (!(dz > m_edgeThreshold)) continue;
             const double u = (h - s.z) / dz;
             if (u < 0 || u > 1) continue;
-            found[count++] = {s.x + u * (e.x - s.x), s.y + u * (e.y - s.y)};
+            const ContourPoint p = u == 0 ? s.point() : u == 1 ? e.point()
+                                                             : ContourPoint{s.x + u * (e.x - s.x), s.y + u * (e.y - s.y)};
+            if (std::find(found, found + count, p) == found + count) found[count++] = p;
         }
         if (count >= 2) out.push_back({found[count - 2], found[count - 1], gradient});
     }
