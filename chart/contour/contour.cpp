@@ -105,7 +105,7 @@ TContour::traceLevel(double h, ContourJoiner& joiner, std::vector<ContourSegment
 void TContour::addLines(std::vector<std::unique_ptr<ContourPolyline>> lines, bool labelled) {
     for (auto& line : lines) {
         if (labelled && line->level != 0)
-            m_labels.push_back(std::make_unique<TContourLabel>(m_graph, this, line.get(), m_labelDigits));
+            m_labels.push_back(std::make_unique<TContourLabel>(this, line.get(), m_labelDigits));
         m_lines.push_back(std::move(line));
     }
 }
@@ -124,7 +124,7 @@ void TContour::GenerateLevels(int count) {
     // One label per polyline, in the order of the lines.
     for (const auto& line : m_lines)
         if (line->level != 0)
-            m_labels.push_back(std::make_unique<TContourLabel>(m_graph, this, line.get(), m_labelDigits));
+            m_labels.push_back(std::make_unique<TContourLabel>(this, line.get(), m_labelDigits));
     markChanged();
 }
 
@@ -144,10 +144,6 @@ void TContour::SetLabelDigits(int digits) {
     m_labelDigits = std::clamp(digits, 0, 18);
     for (const auto& label : m_labels)
         label->setDigits(m_labelDigits);
-}
-
-void TContour::SetEditMode(int mode) {
-    m_editMode = std::clamp(mode, static_cast<int>(cmNone), static_cast<int>(cmHideLabel));
 }
 
 std::pair<double, double> TContour::scaleRange() const {
@@ -227,12 +223,12 @@ bool TContour::insidePlot(int x, int y) const {
 }
 
 bool TContour::MouseMove(int x, int y, ShiftState shift) {
-    if (m_editMode == cmNone || !insidePlot(x, y)) return TLayer::MouseMove(x, y, shift);
+    if (m_editMode == ContourEditMode::None || !insidePlot(x, y)) return TLayer::MouseMove(x, y, shift);
     switch (m_editMode) {
-    case cmAddContour:
-    case cmShowLabel: m_graph->setCursor(ChartCursor::SerAdd); break;
-    case cmDeleteContour:
-    case cmHideLabel: m_graph->setCursor(ChartCursor::SerDel); break;
+    case ContourEditMode::AddContour:
+    case ContourEditMode::ShowLabel: m_graph->setCursor(ChartCursor::SerAdd); break;
+    case ContourEditMode::DeleteContour:
+    case ContourEditMode::HideLabel: m_graph->setCursor(ChartCursor::SerDel); break;
     default: m_graph->setCursor(ChartCursor::MoveIt); break;
     }
     return true;
@@ -240,16 +236,16 @@ bool TContour::MouseMove(int x, int y, ShiftState shift) {
 
 bool TContour::MouseDown(int x, int y, MouseButton button, ShiftState shift) {
     (void)shift;
-    if (button != MouseButton::Left || m_editMode == cmNone || !insidePlot(x, y)) return false;
+    if (button != MouseButton::Left || m_editMode == ContourEditMode::None || !insidePlot(x, y)) return false;
     double wx = m_graph->PixelToX(x), wy = m_graph->PixelToY(y);
     if (m_graph->xAxisLog()) wx = std::pow(10.0, wx);
     if (m_graph->yAxisLog()) wy = std::pow(10.0, wy);
     switch (m_editMode) {
-    case cmAddContour: AddContourAt(wx, wy); break;
-    case cmDeleteContour: DeleteContourAt(wx, wy); break;
-    case cmMoveLabel: MoveLabelTo(wx, wy); break;
-    case cmShowLabel: ShowLabelAt(wx, wy); break;
-    case cmHideLabel: HideLabelAt(wx, wy); break;
+    case ContourEditMode::AddContour: AddContourAt(wx, wy); break;
+    case ContourEditMode::DeleteContour: DeleteContourAt(wx, wy); break;
+    case ContourEditMode::MoveLabel: MoveLabelTo(wx, wy); break;
+    case ContourEditMode::ShowLabel: ShowLabelAt(wx, wy); break;
+    case ContourEditMode::HideLabel: HideLabelAt(wx, wy); break;
     default: break;
     }
     m_graph->Redraw();

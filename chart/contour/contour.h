@@ -8,10 +8,14 @@
 //    it generates LevelCount levels at once, in shade mode it sets the colour scale's cut-offs to
 //    the grid's extremes (flags off) and generates nothing;
 //  - add it to the chart (TPlot::AddContour); the chart owns it;
-//  - SetEditMode(0..5) for the mouse: 0 none, 1 add a contour through the clicked point, 2 delete
-//    every polyline of the clicked level, 3 move a label, 4 show and move a label, 5 hide a label.
-//    A left press in the plot then runs the action and redraws the chart; the cursor follows the
-//    mode. The actions are also callable with world coordinates (AddContourAt, ...);
+//  - SetEditMode for the mouse (ContourEditMode, 0..5): none, add a contour through the clicked
+//    point, delete every polyline of the clicked level, move a label, show and move a label, hide
+//    a label. A left press in the plot then runs the action and redraws the chart; the cursor
+//    follows the mode. The chart's zoom takes left presses first, so it is switched off while a
+//    mode other than none is on. The actions are also callable with world coordinates;
+//  - a chart with a contour map shows "Z=" under the mouse; the colour legend shows its scale
+//    once given the contour (TColorLegend::setContour), the series legend takes a contour entry
+//    (TPlotLegend::AddContourEntry);
 //  - the colour scale is programColorScale() (chart/contour/color_scale.h); scaleRange() says
 //    which range it takes while this layer draws, as the colour legend shows it;
 //  - ValueAt(x, y) is the grid interpolated at a world point (the status bar's "Z=").
@@ -30,14 +34,8 @@
 
 namespace brelt::chart {
 
-enum ContourEditMode {
-    cmNone = 0,
-    cmAddContour = 1,
-    cmDeleteContour = 2,
-    cmMoveLabel = 3,
-    cmShowLabel = 4,
-    cmHideLabel = 5
-};
+// The contour's EditMode, numbered as the contour window's buttons count them (0..5).
+enum class ContourEditMode { None, AddContour, DeleteContour, MoveLabel, ShowLabel, HideLabel };
 
 // A segment of a polyline: from points[index] to points[index + 1].
 struct ContourSegmentHit {
@@ -81,8 +79,8 @@ public:
     void SetLabelsVisible(bool visible) { m_labelsVisible = visible; }
     QFont LabelFont;             // "Arial" 8
     TColor LabelColor = clBlack; // the label font's colour
-    int EditMode() const { return m_editMode; }
-    void SetEditMode(int mode);
+    ContourEditMode EditMode() const { return m_editMode; }
+    void SetEditMode(ContourEditMode mode) { m_editMode = mode; }
 
     // The colour scale's range while this layer draws: (top, bottom). Lines: ZMax, ZMin. Shade:
     // the upper cut-off when its flag is set, else ZMax; the lower one likewise, else ZMin.
@@ -128,7 +126,7 @@ private:
     double m_levelStep = 0;
     int m_labelDigits = 2;
     bool m_labelsVisible = true;
-    int m_editMode = cmNone;
+    ContourEditMode m_editMode = ContourEditMode::None;
     std::vector<std::unique_ptr<ContourPolyline>> m_lines;
     std::vector<std::unique_ptr<TContourLabel>> m_labels;
     std::unique_ptr<ContourTracer> m_tracer;

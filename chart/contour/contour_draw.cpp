@@ -100,14 +100,13 @@ void TContour::drawLines() {
 }
 
 void TContour::drawLabels() {
-    QPainter& painter = *m_graph->canvas();
     const WorldRect r = visibleRect(*m_graph);
     const TColor background = m_graph->plotAreaColor();
     for (const auto& label : m_labels) {
         if (!label->Visible) continue;
         const double cx = (label->x1() + label->x2()) / 2, cy = (label->y1() + label->y2()) / 2;
         if (cx < r.left || cx > r.right || cy < r.bottom || cy > r.top) continue;
-        label->draw(painter, LabelFont, LabelColor, background);
+        label->draw(LabelFont, LabelColor, background);
     }
 }
 
@@ -130,14 +129,25 @@ void TContour::drawShade() {
         }
         double wx = m_graph->PixelToX(px + block / 2);
         if (logX) wx = std::pow(10.0, wx);
-        for (int py = plot.top() + 1; py < plot.bottom(); py += block) {
+        // Blocks of one colour one below the other go out as one rectangle (a picture file
+        // would otherwise hold one rectangle for every block).
+        int runTop = 0, runIndex = kNoColorIndex;
+        auto flush = [&](int runEnd) {
+            if (runIndex >= 0)
+                painter.fillRect(QRect(px, runTop, block, runEnd - runTop),
+                                 toQColor(ColorScale::paletteColor(scale.palette(), runIndex)));
+        };
+        int py = plot.top() + 1;
+        for (; py < plot.bottom(); py += block) {
             double wy = m_graph->PixelToY(py + block / 2);
             if (logY) wy = std::pow(10.0, wy);
             const int index = scale.indexOf(ValueAt(wx, wy));
-            if (index < 0) continue;
-            painter.fillRect(QRect(px, py, block, block),
-                             toQColor(ColorScale::paletteColor(scale.palette(), index)));
+            if (index == runIndex) continue;
+            flush(py);
+            runTop = py;
+            runIndex = index;
         }
+        flush(py);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "chart/contour/contour_label.h"
 
+#include "chart/contour/contour.h"
 #include "chart/data/graph_context.h"
 
 #include <QFontMetricsF>
@@ -16,8 +17,8 @@ double slopeAngle(double x1, double y1, double x2, double y2) {
     return std::atan((y2 - y1) / (x2 - x1)) * 180 / std::numbers::pi;
 }
 
-TContourLabel::TContourLabel(TGraphContext* graph, TContour* contour, const ContourPolyline* line, int digits)
-    : m_graph(graph), m_contour(contour), m_line(line) {
+TContourLabel::TContourLabel(TContour* contour, const ContourPolyline* line, int digits)
+    : m_contour(contour), m_line(line) {
     const LabelSegment& s = line->labelSegment;
     moveTo(s.x1, s.y1, s.x2, s.y2);
     setDigits(digits);
@@ -36,18 +37,24 @@ void TContourLabel::setDigits(int digits) {
     m_text = textOf(m_line->level, digits);
 }
 
-void TContourLabel::draw(QPainter& painter, const QFont& font, TColor textColor, TColor background) {
-    if (!m_graph) return;
+TGraphContext* TContourLabel::graph() const {
+    return m_contour ? m_contour->graph() : nullptr;
+}
+
+void TContourLabel::draw(const QFont& font, TColor textColor, TColor background) {
+    const TGraphContext* chart = graph();
+    if (!chart || !chart->canvas()) return;
+    QPainter& painter = *chart->canvas();
     // Screen direction of the segment from the chart's linear map (pixel y grows downwards), in
     // axis space on logarithmic axes.
-    auto axisX = [this](double v) {
-        return m_graph->xAxisLog() ? std::log10(std::max(v, m_graph->minLogValue())) : v;
+    auto axisX = [chart](double v) {
+        return chart->xAxisLog() ? std::log10(std::max(v, chart->minLogValue())) : v;
     };
-    auto axisY = [this](double v) {
-        return m_graph->yAxisLog() ? std::log10(std::max(v, m_graph->minLogValue())) : v;
+    auto axisY = [chart](double v) {
+        return chart->yAxisLog() ? std::log10(std::max(v, chart->minLogValue())) : v;
     };
-    const double unitX = m_graph->PixelToX(1000) - m_graph->PixelToX(0);
-    const double unitY = m_graph->PixelToY(1000) - m_graph->PixelToY(0);
+    const double unitX = chart->PixelToX(1000) - chart->PixelToX(0);
+    const double unitY = chart->PixelToY(1000) - chart->PixelToY(0);
     const double dx = unitX != 0 ? (axisX(m_x2) - axisX(m_x1)) * 1000 / unitX : 0;
     const double dy = unitY != 0 ? (axisY(m_y2) - axisY(m_y1)) * 1000 / unitY : 0;
     double degrees = dx == 0 && dy == 0 ? m_angle : std::atan2(-dy, dx) * 180 / std::numbers::pi;
@@ -55,8 +62,8 @@ void TContourLabel::draw(QPainter& painter, const QFont& font, TColor textColor,
     if (degrees > 90) degrees -= 180;
     if (degrees <= -90) degrees += 180;
 
-    const QPointF centre((m_graph->XToPixel(m_x1) + m_graph->XToPixel(m_x2)) / 2.0,
-                         (m_graph->YToPixel(m_y1) + m_graph->YToPixel(m_y2)) / 2.0);
+    const QPointF centre((chart->XToPixel(m_x1) + chart->XToPixel(m_x2)) / 2.0,
+                         (chart->YToPixel(m_y1) + chart->YToPixel(m_y2)) / 2.0);
     const QFontMetricsF metrics(font, painter.device());
     const double w = metrics.horizontalAdvance(m_text);
     const double h = metrics.height();

@@ -22,10 +22,11 @@ constexpr int kMaxLabelTextLength = 255;
 
 class TContourLabel {
 public:
-    TContourLabel(TGraphContext* graph, TContour* contour, const ContourPolyline* line, int digits);
+    TContourLabel(TContour* contour, const ContourPolyline* line, int digits);
 
     const ContourPolyline* line() const { return m_line; }
     TContour* contour() const { return m_contour; }
+    TGraphContext* graph() const; // the contour's chart
     const QString& text() const { return m_text; }
     double angle() const { return m_angle; } // degrees, world slope
     double x1() const { return m_x1; }
@@ -42,11 +43,10 @@ public:
     static QString textOf(double level, int digits);
     void setDigits(int digits);
 
-    // Blanks the box and writes the text; the painter is the chart's canvas.
-    void draw(QPainter& painter, const QFont& font, TColor textColor, TColor background);
+    // Blanks the box and writes the text on the chart's canvas.
+    void draw(const QFont& font, TColor textColor, TColor background);
 
 private:
-    TGraphContext* m_graph;
     TContour* m_contour;
     const ContourPolyline* m_line;
     double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;

@@ -101,8 +101,9 @@ void ContourTracer::traceCell(int i, int j, double h, std::vector<ContourSegment
             if (!(dz > m_edgeThreshold)) continue;
             const double u = (h - s.z) / dz;
             if (u < 0 || u > 1) continue;
-            const ContourPoint p = u == 0 ? s.point() : u == 1 ? e.point()
-                                                             : ContourPoint{s.x + u * (e.x - s.x), s.y + u * (e.y - s.y)};
+            const ContourPoint p = u == 0   ? s.point()
+                                   : u == 1 ? e.point()
+                                            : ContourPoint{s.x + u * (e.x - s.x), s.y + u * (e.y - s.y)};
             if (std::find(found, found + count, p) == found + count) found[count++] = p;
         }
         if (count >= 2) out.push_back({found[count - 2], found[count - 1], gradient});

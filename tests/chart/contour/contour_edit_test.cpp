@@ -115,17 +115,18 @@ TEST(ContourEdit, MouseRunsTheModeAndRedraws) {
     auto* c = g.add(contourOf(plane, {0, 1, 2}, {0, 1, 2}, 3, false, &g));
     const int px = g.XToPixel(0.75), py = g.YToPixel(1);
     EXPECT_FALSE(c->MouseDown(px, py, MouseButton::Left, 0)); // mode 0: nothing
-    const std::pair<int, ChartCursor> cursors[] = {{cmAddContour, ChartCursor::SerAdd},
-                                                   {cmDeleteContour, ChartCursor::SerDel},
-                                                   {cmMoveLabel, ChartCursor::MoveIt},
-                                                   {cmShowLabel, ChartCursor::SerAdd},
-                                                   {cmHideLabel, ChartCursor::SerDel}};
+    const std::pair<ContourEditMode, ChartCursor> cursors[] = {
+        {ContourEditMode::AddContour, ChartCursor::SerAdd},
+        {ContourEditMode::DeleteContour, ChartCursor::SerDel},
+        {ContourEditMode::MoveLabel, ChartCursor::MoveIt},
+        {ContourEditMode::ShowLabel, ChartCursor::SerAdd},
+        {ContourEditMode::HideLabel, ChartCursor::SerDel}};
     for (const auto& [mode, cursor] : cursors) {
         c->SetEditMode(mode);
         EXPECT_TRUE(c->MouseMove(px, py, 0));
-        EXPECT_EQ(g.cursor, cursor) << mode;
+        EXPECT_EQ(g.cursor, cursor) << static_cast<int>(mode);
     }
-    c->SetEditMode(cmDeleteContour);
+    c->SetEditMode(ContourEditMode::DeleteContour);
     EXPECT_FALSE(c->MouseDown(px, py, MouseButton::Right, 0));
     EXPECT_FALSE(c->MouseDown(5, 5, MouseButton::Left, 0)); // outside the plot
     EXPECT_EQ(g.redraws, 0);

@@ -177,6 +177,18 @@ TEST(ContourLines, ShadeModeGeneratesNothingAndSetsTheCutOffs) {
     EXPECT_TRUE(c->LabelsVisible());
 }
 
+TEST(ContourLines, AHoleInTheGridLeavesOutItsCellsOnly) {
+    // A value that is not a number: the four cells around it draw nothing, the others their part.
+    auto c = contourOf([](double x, double y) { return x == 2 && y == 2 ? std::nan("") : x; }, steps(0, 4, 5),
+                       steps(0, 4, 5), 1);
+    EXPECT_EQ(c->ZMax(), 4);
+    const auto lines = c->traceLevel(2.5);
+    ASSERT_EQ(lines.size(), 2u); // the line X = 2.5 cut by the hole's cells, Y 1 .. 3
+    for (const auto& line : lines)
+        for (const ContourPoint& p : line->points)
+            EXPECT_TRUE(p.y <= 1 || p.y >= 3) << p.y;
+}
+
 TEST(ContourLines, AGridWhosePartsDoNotFitHasNoLines) {
     TMatrix z(3, 2);
     TVector y(3), x(3); // the matrix wants 2 Y values
