@@ -43,8 +43,8 @@ TEST(ColorScale, AFlatRangeTakesTheTopIndex) {
 struct PaletteCase {
     ColorPalette palette;
     const char* name;
-    // Colours at the breaks 1..8 (indexes 254, 219, ..., 9).
-    std::array<TColor, 8> colors;
+    // Which channels stay at 255; the others are a' = 255 - a.
+    bool red, green, blue;
 };
 
 class PaletteColors : public ::testing::TestWithParam<PaletteCase> {};
@@ -52,57 +52,37 @@ class PaletteColors : public ::testing::TestWithParam<PaletteCase> {};
 TEST_P(PaletteColors, AtEveryBreak) {
     const PaletteCase& c = GetParam();
     EXPECT_EQ(paletteName(c.palette), QString::fromLatin1(c.name));
-    for (int k = 1; k <= 8; ++k)
-        EXPECT_EQ(ColorScale::paletteColor(c.palette, ColorScale::breakIndex(k)), c.colors[k - 1])
+    // a' at the breaks 1..8 (indexes 254, 219, ..., 9).
+    const int shade[8] = {1, 36, 71, 106, 141, 176, 211, 246};
+    for (int k = 1; k <= 8; ++k) {
+        const int v = shade[k - 1];
+        EXPECT_EQ(ColorScale::paletteColor(c.palette, ColorScale::breakIndex(k)),
+                  rgbColor(c.red ? 255 : v, c.green ? 255 : v, c.blue ? 255 : v))
             << "break " << k;
+    }
     EXPECT_EQ(ColorScale::paletteColor(c.palette, -1), clWhite);
     EXPECT_EQ(ColorScale::paletteColor(c.palette, 256), clWhite);
 }
 
-// a' = 255 - a at the breaks: 1, 36, 71, 106, 141, 176, 211, 246.
-INSTANTIATE_TEST_SUITE_P(
-    Palettes, PaletteColors,
-    ::testing::Values(PaletteCase{ColorPalette::Rainbow,
-                                  "Rainbow",
-                                  {rgbColor(185, 60, 60), rgbColor(255, 123, 60), rgbColor(255, 228, 60),
-                                   rgbColor(95, 240, 60), rgbColor(60, 240, 138), rgbColor(60, 237, 240),
-                                   rgbColor(60, 132, 240), rgbColor(60, 60, 207)}},
-                      PaletteCase{ColorPalette::Black,
-                                  "Black",
-                                  {rgbColor(1, 1, 1), rgbColor(36, 36, 36), rgbColor(71, 71, 71),
-                                   rgbColor(106, 106, 106), rgbColor(141, 141, 141), rgbColor(176, 176, 176),
-                                   rgbColor(211, 211, 211), rgbColor(246, 246, 246)}},
-                      PaletteCase{ColorPalette::Red,
-                                  "Red",
-                                  {rgbColor(255, 1, 1), rgbColor(255, 36, 36), rgbColor(255, 71, 71),
-                                   rgbColor(255, 106, 106), rgbColor(255, 141, 141), rgbColor(255, 176, 176),
-                                   rgbColor(255, 211, 211), rgbColor(255, 246, 246)}},
-                      PaletteCase{ColorPalette::Blue,
-                                  "Blue",
-                                  {rgbColor(1, 1, 255), rgbColor(36, 36, 255), rgbColor(71, 71, 255),
-                                   rgbColor(106, 106, 255), rgbColor(141, 141, 255), rgbColor(176, 176, 255),
-                                   rgbColor(211, 211, 255), rgbColor(246, 246, 255)}},
-                      PaletteCase{ColorPalette::Yellow,
-                                  "Yellow",
-                                  {rgbColor(255, 255, 1), rgbColor(255, 255, 36), rgbColor(255, 255, 71),
-                                   rgbColor(255, 255, 106), rgbColor(255, 255, 141), rgbColor(255, 255, 176),
-                                   rgbColor(255, 255, 211), rgbColor(255, 255, 246)}},
-                      PaletteCase{ColorPalette::Green,
-                                  "Green",
-                                  {rgbColor(1, 255, 1), rgbColor(36, 255, 36), rgbColor(71, 255, 71),
-                                   rgbColor(106, 255, 106), rgbColor(141, 255, 141), rgbColor(176, 255, 176),
-                                   rgbColor(211, 255, 211), rgbColor(246, 255, 246)}},
-                      PaletteCase{ColorPalette::Aqua,
-                                  "Aqua",
-                                  {rgbColor(1, 255, 255), rgbColor(36, 255, 255), rgbColor(71, 255, 255),
-                                   rgbColor(106, 255, 255), rgbColor(141, 255, 255), rgbColor(176, 255, 255),
-                                   rgbColor(211, 255, 255), rgbColor(246, 255, 255)}},
-                      PaletteCase{ColorPalette::Fuchsia,
-                                  "Fuchsia",
-                                  {rgbColor(255, 1, 255), rgbColor(255, 36, 255), rgbColor(255, 71, 255),
-                                   rgbColor(255, 106, 255), rgbColor(255, 141, 255), rgbColor(255, 176, 255),
-                                   rgbColor(255, 211, 255), rgbColor(255, 246, 255)}}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Palettes, PaletteColors,
+                         ::testing::Values(PaletteCase{ColorPalette::Black, "Black", false, false, false},
+                                           PaletteCase{ColorPalette::Red, "Red", true, false, false},
+                                           PaletteCase{ColorPalette::Blue, "Blue", false, false, true},
+                                           PaletteCase{ColorPalette::Yellow, "Yellow", true, true, false},
+                                           PaletteCase{ColorPalette::Green, "Green", false, true, false},
+                                           PaletteCase{ColorPalette::Aqua, "Aqua", false, true, true},
+                                           PaletteCase{ColorPalette::Fuchsia, "Fuchsia", true, false, true}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+TEST(ColorScale, RainbowAtEveryBreak) {
+    EXPECT_EQ(paletteName(ColorPalette::Rainbow), QStringLiteral("Rainbow"));
+    const TColor expected[8] = {rgbColor(185, 60, 60),  rgbColor(255, 123, 60), rgbColor(255, 228, 60),
+                                rgbColor(95, 240, 60),  rgbColor(60, 240, 138), rgbColor(60, 237, 240),
+                                rgbColor(60, 132, 240), rgbColor(60, 60, 207)};
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(ColorScale::paletteColor(ColorPalette::Rainbow, ColorScale::breakIndex(k)), expected[k - 1])
+            << k;
+}
 
 TEST(ColorScale, RainbowBandEdges) {
     // The first and last index of each band of the rainbow.
