@@ -1,5 +1,6 @@
 #include "app/cli/cli_modes.h"
 
+#include "app/cli/contour_command.h"
 #include "app/cli/plot_command.h"
 #include "app/cli/polar_command.h"
 #include "app/cli/surface_command.h"
@@ -14,6 +15,8 @@ namespace {
 constexpr std::array kModes = {
     PictureMode{"--plot", runPlotCli},
     PictureMode{"--data", runPlotCli}, // measured data, with or without formulas
+    PictureMode{"--contour", runContourCli},
+    PictureMode{"--shade", runShadeCli},
     PictureMode{"--surface", runSurfaceCli},
     PictureMode{"--polar", runPolarCli},
 };

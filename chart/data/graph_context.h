@@ -98,6 +98,10 @@ public:
     virtual TColor FreeColor() const { return clRed; }
     virtual TMarkerStyle FreeMarker() const { return TMarkerStyle::msRect; }
 
+    // Lets pending window messages run from inside a long Draw (the colour shade); the chart
+    // does nothing while printing, previewing or animated. The layer may be freed meanwhile.
+    virtual void processPendingEvents() {}
+
     // Services a layer calls on user actions. The defaults do nothing, so a bare chart works.
     virtual void Redraw() {}
     virtual void showError(const QString& text) { (void)text; } // modal box with one OK button

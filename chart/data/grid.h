@@ -12,6 +12,7 @@ public:
     int size() const { return static_cast<int>(m_data.size()); }
     double get(int i) const;
     void set(int i, double v);
+    const double* data() const { return m_data.data(); } // element i at data()[i - 1]
     double Min = 1e38;
     double Max = -1e38;
 
@@ -26,6 +27,7 @@ public:
     int cols() const { return m_cols; }
     double get(int i, int j) const;
     void set(int i, int j, double v);
+    const double* data() const { return m_data.data(); } // (i, j) at data()[(i - 1) + (j - 1) rows]
     double Min = 3e300;
     double Max = -3e300;
 

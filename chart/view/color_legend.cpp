@@ -1,5 +1,7 @@
 #include "chart/view/color_legend.h"
 
+#include "chart/contour/color_scale.h"
+#include "chart/contour/contour.h"
 #include "chart/view/text_metrics.h"
 
 #include <QPainter>
@@ -20,7 +22,25 @@ QString TColorLegend::valueText(double value) {
     return QString::asprintf("%10.5g", value).trimmed();
 }
 
+void TColorLegend::cellsFromContour() {
+    if (!m_contour || !m_graph) return;
+    const TContour* contour = nullptr;
+    for (int i = 0; i < m_graph->LayerCount() && !contour; ++i)
+        if (m_graph->Layers(i) == m_contour) contour = dynamic_cast<const TContour*>(m_graph->Layers(i));
+    m_cells.clear();
+    if (!contour) {
+        m_contour = nullptr; // gone from the chart
+        return;
+    }
+    ColorScale& scale = programColorScale();
+    const auto [top, bottom] = contour->scaleRange();
+    scale.setRange(top, bottom);
+    for (int k = kBreakCount; k >= 1; --k)
+        m_cells.push_back({scale.breakPoint(k), scale.colorOf(scale.breakPoint(k))});
+}
+
 void TColorLegend::layout(QRect& r) {
+    cellsFromContour();
     if (!takesSpace()) {
         m_box = QRect();
         return;

@@ -30,6 +30,7 @@ class TWLegend;
 class TColorLegend;
 class TGraphTitle;
 class TGraphInfo;
+class TContour;
 class SettingsStore;
 class ChartTextReader;
 
@@ -192,6 +193,9 @@ public:
     bool editSeriesData(TSeries& series) override { return m_seriesEditor && m_seriesEditor(series); }
 
     // TGraphContext services.
+    void processPendingEvents() override {
+        if (m_host && !m_animated && m_output == OutputKind::Screen) m_host->processEvents();
+    }
     void Redraw() override { Draw(); }
     void showError(const QString& text) override;
     SeriesLegendEntry* addLineLegend(TSeries& series) override;
@@ -238,6 +242,7 @@ private:
     void setLayerClip();
     bool overSeriesLegend(int x, int y) const;
     void updateStatus(int x, int y);
+    const TContour* firstContour() const; // the contour map whose value the status bar reads out
     int measureScaleUnit() const;
 
     QPainter* m_canvas = nullptr;

@@ -2,6 +2,7 @@
 // layers from last to first. While Draw runs every event only shows the hourglass.
 #include "chart/view/graph.h"
 
+#include "chart/contour/contour.h"
 #include "chart/data/series.h"
 #include "chart/view/graph_info.h"
 #include "chart/view/series_legend.h"
@@ -17,6 +18,12 @@ namespace {
 QString readout(double axisValue, bool log, int decimals) {
     if (log) return QString::number(std::pow(10.0, axisValue), 'g', 5);
     return QString::number(axisValue, 'f', std::clamp(decimals + 1, 0, 15));
+}
+
+// "Z=" and the contour grid's value at a world point with 5 significant digits (no point: n/a).
+QString zReadout(const TContour& contour, const double* x, const double* y) {
+    const double z = x && y ? contour.ValueAt(*x, *y) : std::nan("");
+    return QStringLiteral("Z=") + (std::isfinite(z) ? QString::number(z, 'g', 5) : QStringLiteral("n/a"));
 }
 
 int panelWidth(const QString& text) {
@@ -44,13 +51,25 @@ void TGraph::updateStatus(int x, int y) {
         const QString ys = yLabel + readout(PixelToY(y), yf.log, yf.decimals);
         m_host->setStatusPanel(0, xs, panelWidth(xs));
         m_host->setStatusPanel(1, ys, panelWidth(ys));
+        const double wx = xf.log ? std::pow(10.0, PixelToX(x)) : PixelToX(x);
+        const double wy = yf.log ? std::pow(10.0, PixelToY(y)) : PixelToY(y);
+        if (const TContour* contour = firstContour())
+            m_host->setStatusPanel(2, zReadout(*contour, &wx, &wy), -1);
     } else {
         const QString xs = xLabel + QStringLiteral("n/a");
         const QString ys = yLabel + QStringLiteral("n/a");
         m_host->setStatusPanel(0, xs, panelWidth(xs));
         m_host->setStatusPanel(1, ys, panelWidth(ys));
         m_host->setChartCursor(ChartCursor::Default);
+        if (const TContour* contour = firstContour())
+            m_host->setStatusPanel(2, zReadout(*contour, nullptr, nullptr), -1);
     }
+}
+
+const TContour* TGraph::firstContour() const {
+    for (const auto& layer : m_layers)
+        if (const auto* contour = dynamic_cast<const TContour*>(layer.get())) return contour;
+    return nullptr;
 }
 
 void TGraph::MouseMove(ShiftState shift, int x, int y) {
