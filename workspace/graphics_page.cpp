@@ -64,7 +64,7 @@ void GraphicsPage::connectHandlers() {
     });
     connect(edStepsX, &QLineEdit::textChanged, this, &GraphicsPage::edStepsXChange);
     connect(edStepsY, &QLineEdit::textChanged, this, &GraphicsPage::edStepsYChange);
-    const std::pair<const char*, QWidget* PlotTargets::*> items[] = {
+    const std::pair<const char*, QWidget * PlotTargets::*> items[] = {
         {"miPlotfxy", &PlotTargets::contourWindow}, {"mi3DPlotfXY", &PlotTargets::surfaceWindow}};
     for (const auto& [name, member] : items) {
         auto* action = m_popup->findChild<QAction*>(QLatin1String(name));
@@ -105,7 +105,8 @@ void GraphicsPage::setEngine(engine::Engine* engine) {
 void GraphicsPage::setTargets(const PlotTargets& targets) {
     m_targets = targets;
     // The windows tell by being shown that "Show plots" may offer them.
-    for (QWidget* w : {static_cast<QWidget*>(m_targets.plot2D), m_targets.contourWindow, m_targets.surfaceWindow})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_targets.plot2D), m_targets.contourWindow, m_targets.surfaceWindow})
         if (w) {
             w->installEventFilter(this);
             if (w->isVisible()) plotWindowShown(w);
@@ -166,12 +167,17 @@ void GraphicsPage::storeSettings(CalcSettings& s) const {
 void GraphicsPage::createValidators() {
     using chart::TIntValidate;
     using chart::TRealValidate;
-    m_vFromX = new TRealValidate(edFromX, QStringLiteral("Minimum X-coordinate"), this, -kRangeLimit, kRangeLimit);
-    m_vToX = new TRealValidate(edToX, QStringLiteral("Maximum X-coordinate"), this, -kRangeLimit, kRangeLimit);
+    m_vFromX =
+        new TRealValidate(edFromX, QStringLiteral("Minimum X-coordinate"), this, -kRangeLimit, kRangeLimit);
+    m_vToX =
+        new TRealValidate(edToX, QStringLiteral("Maximum X-coordinate"), this, -kRangeLimit, kRangeLimit);
     m_vStepsX = new TIntValidate(2, QStringLiteral("Number of Steps"), this, edStepsX, 16000);
-    m_vFromY = new TRealValidate(edFromY, QStringLiteral("Minimum Y-coordinate"), this, -kRangeLimit, kRangeLimit);
-    m_vToY = new TRealValidate(edToY, QStringLiteral("Maximum Y-coordinate"), this, -kRangeLimit, kRangeLimit);
-    m_vStepsY = new TIntValidate(hasYRange(m_type) ? 2 : 0, QStringLiteral("Number of Steps"), this, edStepsY, 16000);
+    m_vFromY =
+        new TRealValidate(edFromY, QStringLiteral("Minimum Y-coordinate"), this, -kRangeLimit, kRangeLimit);
+    m_vToY =
+        new TRealValidate(edToY, QStringLiteral("Maximum Y-coordinate"), this, -kRangeLimit, kRangeLimit);
+    m_vStepsY =
+        new TIntValidate(hasYRange(m_type) ? 2 : 0, QStringLiteral("Number of Steps"), this, edStepsY, 16000);
     m_vNumCont = new TIntValidate(1, QStringLiteral(" Number of Cntours"), this, edNumCont, 1000);
     m_vExaggerate = new TRealValidate(edExaggerate, QStringLiteral("Vertical exaggerate"), this, 0, 1e30);
 }
@@ -246,7 +252,8 @@ void GraphicsPage::rgPlotClick(int t) {
     if (m_links.assistant) m_links.assistant(QLatin1String(kAssistantTexts[t]));
     if (t == kPlotContour && m_targets.contourWindow) {
         constexpr int kFixedNotation = 1;
-        edExaggerate->setText(QString::fromStdString(engine::formatNumber(m_exaggeration, 8, 0, kFixedNotation).text));
+        edExaggerate->setText(
+            QString::fromStdString(engine::formatNumber(m_exaggeration, 8, 0, kFixedNotation).text));
     }
 }
 
@@ -278,13 +285,13 @@ void GraphicsPage::edStepsYChange() {
 
 void GraphicsPage::sbColorClick() {
     const QColor initial = m_chosenColor.value_or(QColor(Qt::red));
-    if (const std::optional<QColor> color = chart::uiServices().chooseColor(window(), initial, QStringLiteral("Color")))
+    if (const std::optional<QColor> color =
+            chart::uiServices().chooseColor(window(), initial, QStringLiteral("Color")))
         m_chosenColor = *color;
 }
 
 void GraphicsPage::sbShowClick() {
-    if (QToolButton* show = m_links.showPlots)
-        m_popup->popup(show->mapToGlobal(QPoint(0, show->height())));
+    if (QToolButton* show = m_links.showPlots) m_popup->popup(show->mapToGlobal(QPoint(0, show->height())));
 }
 
 void GraphicsPage::plotWindowShown(QWidget* window) {

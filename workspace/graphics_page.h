@@ -48,12 +48,12 @@ struct PlotAxis;
 
 // The main window's controls the tab works with.
 struct GraphicsLinks {
-    QLineEdit* input = nullptr;       // `Edit1`: the formula
-    QLineEdit* result = nullptr;      // `Edit2`: a failing plot's error is shown there
-    QComboBox* history = nullptr;     // `cbHistory`: a plotted formula moves to its top
-    QTabWidget* tabs = nullptr;       // `pcCalc`: disabled while a plot is computed
-    QProgressBar* gauge = nullptr;    // `Gauge`
-    QToolButton* showPlots = nullptr; // `sbShow`
+    QLineEdit* input = nullptr;                    // `Edit1`: the formula
+    QLineEdit* result = nullptr;                   // `Edit2`: a failing plot's error is shown there
+    QComboBox* history = nullptr;                  // `cbHistory`: a plotted formula moves to its top
+    QTabWidget* tabs = nullptr;                    // `pcCalc`: disabled while a plot is computed
+    QProgressBar* gauge = nullptr;                 // `Gauge`
+    QToolButton* showPlots = nullptr;              // `sbShow`
     std::function<void(const QString&)> assistant; // a fixed text in the assistant panel
     std::function<void(int)> help;                 // opens a help topic
 };

@@ -51,7 +51,8 @@ void GraphicsPage::buildControls() {
     auto* plotLayout = new QVBoxLayout(plotBox);
     rgPlot = radioGroup(this, "rgPlot",
                         {QStringLiteral("Plot f(X)"), QStringLiteral("Contour Plot f(X,Y)"),
-                         QStringLiteral("Color Shading f(X,Y)"), QStringLiteral("Surface"), QStringLiteral("Polar")},
+                         QStringLiteral("Color Shading f(X,Y)"), QStringLiteral("Surface"),
+                         QStringLiteral("Polar")},
                         plotLayout);
     plotLayout->addStretch();
     layout->addWidget(plotBox);

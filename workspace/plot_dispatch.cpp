@@ -19,12 +19,14 @@ namespace brelt::workspace {
 
 namespace {
 
-// Restores the idle state however a plot ends. While the formula is tabulated the tab control,
-// the input line and the history are locked: pending messages run between points, and a Return
-// then must not evaluate another formula inside the tabulation.
+// Restores the idle state however a plot ends. While pending messages run during a tabulation the
+// tab control, the input line and the history are locked: a Return then must not evaluate another
+// formula inside the tabulation.
 class PlotScope {
 public:
-    explicit PlotScope(const GraphicsLinks& links) : m_links(links) {
+    explicit PlotScope(const GraphicsLinks& links) : m_links(links) {}
+    void lock() {
+        m_locked = true;
         for (QWidget* w : widgets())
             if (w) w->setEnabled(false);
     }
@@ -39,8 +41,9 @@ public:
         if (m_finished) return;
         m_finished = true;
         if (m_cursor) QApplication::restoreOverrideCursor();
-        for (QWidget* w : widgets())
-            if (w) w->setEnabled(true);
+        if (m_locked)
+            for (QWidget* w : widgets())
+                if (w) w->setEnabled(true);
         if (m_links.gauge) m_links.gauge->setValue(0);
     }
 
@@ -48,6 +51,7 @@ private:
     std::array<QWidget*, 3> widgets() const { return {m_links.tabs, m_links.input, m_links.history}; }
     const GraphicsLinks& m_links;
     bool m_cursor = false;
+    bool m_locked = false;
     bool m_finished = false;
 };
 
@@ -108,12 +112,15 @@ void GraphicsPage::bbOKClick() {
     if (!m_engine || !m_links.input) return;
 
     const QString typed = m_links.input->text();
-    PlotTabulator tabulator(*m_engine, [this](int percent) {
-        if (m_links.gauge) m_links.gauge->setValue(percent);
-    });
+    PlotTabulator tabulator(
+        *m_engine,
+        [this](int percent) {
+            if (m_links.gauge) m_links.gauge->setValue(percent);
+        },
+        [&scope] { scope.lock(); });
     TabulationFailure failure;
     if (m_type == kPlotFx) edLegend->setText(QStringLiteral("f(") + typed + QLatin1Char(')'));
-    const bool wanted = m_type == kPlotFx       ? m_targets.plot2D != nullptr
+    const bool wanted = m_type == kPlotFx        ? m_targets.plot2D != nullptr
                         : m_type == kPlotSurface ? static_cast<bool>(m_targets.surface)
                         : m_type == kPlotPolar   ? static_cast<bool>(m_targets.polar)
                                                  : static_cast<bool>(m_targets.contour);
@@ -152,16 +159,16 @@ bool GraphicsPage::plotFx(PlotTabulator& tabulator, TabulationFailure& failure) 
     chart::TPlot& c = window.Chart();
     chart::TColor color = m_chosenColor ? chart::fromQColor(*m_chosenColor) : c.FreeColor();
     if (color < 0) color = chart::clBlack;
-    auto series = std::make_unique<chart::TSeries>(&c.graph(), edLegend->text(), chart::SeriesStyle::LineAndPoint,
-                                                   color);
+    auto series = std::make_unique<chart::TSeries>(&c.graph(), edLegend->text(),
+                                                   chart::SeriesStyle::LineAndPoint, color);
     series->setMarkerStyle(c.FreeMarker());
     series->setMarkerFillColor(color);
     series->setCaption(functionLabel().left(255));
     const PlotAxis x = xAxis();
     series->setMarkerStep(x.count / 20);
     chart::TSeries& s = *series;
-    if (!tabulator.tabulateCurve(x, [&s, color](double px, double py) { s.AddPoint(color, QString(), px, py); },
-                                 failure))
+    if (!tabulator.tabulateCurve(
+            x, [&s, color](double px, double py) { s.AddPoint(color, QString(), px, py); }, failure))
         return false;
     window.addFunction(std::move(series), edTitle->text(), edX->text(), edY->text());
     m_chosenColor.reset();

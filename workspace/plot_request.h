@@ -28,12 +28,12 @@ enum PlotType : int { kPlotFx = 0, kPlotContour = 1, kPlotShading = 2, kPlotSurf
 // tab and stays valid until the next f(X,Y) request; the contour layer copies what it keeps.
 struct ContourRequest {
     bool shading = false;
-    int levels = 10;         // contour mode: the number in `edNumCont`, 10 when it is none
-    QString name;            // the formula as typed, at most 255 characters
-    QString title;           // `edTitle`
-    QString xAxis;           // `edX`
-    QString yAxis;           // `edY`
-    long double exaggeration = 0; // `edExaggerate`, 0 when it is no number
+    int levels = 10;                   // contour mode: the number in `edNumCont`, 10 when it is none
+    QString name;                      // the formula as typed, at most 255 characters
+    QString title;                     // `edTitle`
+    QString xAxis;                     // `edX`
+    QString yAxis;                     // `edY`
+    long double exaggeration = 0;      // `edExaggerate`, 0 when it is no number
     const chart::TVector* x = nullptr; // the N abscissae
     const chart::TVector* y = nullptr; // the M ordinates
     const chart::TMatrix* z = nullptr; // N x M values
@@ -41,15 +41,16 @@ struct ContourRequest {
 
 // A surface (type 3): N rows (X) by M columns (Y) of values, row after row.
 struct SurfaceTable {
-    QString title;     // `edLegend`: the chart's title
-    QString xAxis;     // `edX`: axis 0
-    QString valueAxis; // `edTitle`: axes 1 and 2
-    QString yAxis;     // `edY`: axis 3
+    QString title;            // `edLegend`: the chart's title
+    QString xAxis;            // `edX`: axis 0
+    QString valueAxis;        // `edTitle`: axes 1 and 2
+    QString yAxis;            // `edY`: axis 3
     QStringList rowLabels;    // X with 7 digits
     QStringList columnLabels; // Y with 7 digits
     int rows = 0;
     int columns = 0;
-    std::vector<std::optional<double>> values; // values[(row - 1) * columns + column - 1]; none where the formula fails
+    std::vector<std::optional<double>>
+        values; // values[(row - 1) * columns + column - 1]; none where the formula fails
 };
 
 // A polar curve (type 4): one more pair of columns, angles in degrees and values.

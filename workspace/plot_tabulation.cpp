@@ -52,7 +52,8 @@ public:
         owner.m_running = true;
         owner.m_aborting = false;
         owner.m_lastPercent = -1;
-        owner.m_lastPauseMs = -kPauseIntervalMs;
+        owner.m_locked = false;
+        owner.m_lastPauseMs = nowMs(); // a tabulation shorter than the interval runs no messages
     }
     ~Session() override {
         m_engine.setHost(m_previous);
@@ -72,7 +73,13 @@ public:
     bool evaluateVariableFormula(engine::Engine& e, int slot) override {
         return m_previous->evaluateVariableFormula(e, slot);
     }
-    void processMessages() override { m_previous->processMessages(); }
+    void processMessages() override {
+        if (!m_owner.m_locked) {
+            m_owner.m_locked = true;
+            if (m_owner.m_locking) m_owner.m_locking();
+        }
+        m_previous->processMessages();
+    }
     bool confirmBreak(const std::string& question) override {
         return m_owner.m_aborting || m_previous->confirmBreak(question);
     }
@@ -87,8 +94,8 @@ private:
     int m_precision = 9;
 };
 
-PlotTabulator::PlotTabulator(engine::Engine& engine, Progress progress)
-    : m_engine(engine), m_progress(std::move(progress)) {}
+PlotTabulator::PlotTabulator(engine::Engine& engine, Progress progress, std::function<void()> locking)
+    : m_engine(engine), m_progress(std::move(progress)), m_locking(std::move(locking)) {}
 
 PlotTabulator::~PlotTabulator() = default;
 
@@ -115,7 +122,8 @@ void PlotTabulator::requestAbort() {
 
 void PlotTabulator::engineFailure(TabulationFailure& failure) const {
     failure.code = m_engine.ErrorCode;
-    const QString message = QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(m_engine.ErrorCode)));
+    const QString message =
+        QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(m_engine.ErrorCode)));
     if (failure.userBreak()) {
         failure.resultText = message;
         return;
@@ -131,8 +139,9 @@ void PlotTabulator::overflowFailure(TabulationFailure& failure) const {
     // As the result line shows a value no notation can hold: at one past the end of the formula.
     const int end = static_cast<int>(m_engineText.size());
     failure.code = engine::kOverflow;
-    failure.resultText = QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(engine::kOverflow))) +
-                         QStringLiteral(": position ") + QString::number(end + 1);
+    failure.resultText =
+        QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(engine::kOverflow))) +
+        QStringLiteral(": position ") + QString::number(end + 1);
     failure.start = end;
     failure.length = 0;
 }
@@ -155,7 +164,7 @@ bool PlotTabulator::evaluate(long double& value, TabulationFailure& failure) {
 
 bool PlotTabulator::pause(int percent, TabulationFailure& failure) {
     const long long now = nowMs();
-    if (percent == m_lastPercent && now - m_lastPauseMs < kPauseIntervalMs) return true;
+    if (now - m_lastPauseMs < kPauseIntervalMs) return true;
     if (percent != m_lastPercent && m_progress) m_progress(percent);
     m_lastPercent = percent;
     m_lastPauseMs = now;
@@ -168,7 +177,8 @@ bool PlotTabulator::pause(int percent, TabulationFailure& failure) {
     if (broke) {
         m_engine.clearError();
         failure.code = engine::kUserBreak;
-        failure.resultText = QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(engine::kUserBreak)));
+        failure.resultText =
+            QString::fromStdString(engine::latin1ToUtf8(m_engine.MessageText(engine::kUserBreak)));
         return false;
     }
     return true;
@@ -229,8 +239,8 @@ bool PlotTabulator::tabulateGrid(const PlotAxis& x, const PlotAxis& y, chart::TV
     return true;
 }
 
-bool PlotTabulator::tabulateTable(const PlotAxis& x, const PlotAxis& y, std::vector<std::optional<double>>& values,
-                                  TabulationFailure& failure) {
+bool PlotTabulator::tabulateTable(const PlotAxis& x, const PlotAxis& y,
+                                  std::vector<std::optional<double>>& values, TabulationFailure& failure) {
     Session session(*this);
     m_engine.IntegrationPrecision = 7;
     const int n = x.count;

@@ -2,8 +2,8 @@
 // Tabulating the input line's formula for a plot, without any window: X (and Y) are written
 // straight into the engine's variable slots and the formula is evaluated at every point of an even
 // grid. Between points the tabulator now and then reports its progress and lets pending window
-// messages run, so the Stop button works (the engine's break question decides) and closing the
-// program ends the tabulation at once. A failure carries what the result line shows for it.
+// messages run (from the first interval on), so the Stop button works (the engine's break question decides)
+// and closing the program ends the tabulation at once. A failure carries what the result line shows for it.
 //
 // Points: N points from `from` to `to` in N - 1 equal steps; the last one is exactly `to`.
 #include "chart/data/grid.h"
@@ -37,12 +37,15 @@ struct TabulationFailure {
 
 class PlotTabulator {
 public:
-    // Shows the progress in percent (called only when it changed, before pending messages run).
+    // Shows the progress in percent, before pending messages run.
     using Progress = std::function<void(int percent)>;
 
     // `engine` is not owned. While a tabulation runs the tabulator stands between the engine and
     // its host: everything is passed on except the break question after requestAbort().
-    PlotTabulator(engine::Engine& engine, Progress progress = {});
+    // `locking` is called once, before pending messages run for the first time in a tabulation
+    // (by the tabulator or by a procedure inside the formula): a short tabulation runs none, so the
+    // window need not show its controls locked for it.
+    PlotTabulator(engine::Engine& engine, Progress progress = {}, std::function<void()> locking = {});
     ~PlotTabulator();
 
     // The formula as typed (blanks are removed, parentheses checked). False for an empty formula
@@ -82,6 +85,8 @@ private:
 
     engine::Engine& m_engine;
     Progress m_progress;
+    std::function<void()> m_locking;
+    bool m_locked = false;
     std::string m_engineText; // the typed text, one byte per character
     std::string m_working;
     bool m_running = false;

@@ -177,9 +177,9 @@ void TfmCalc::buildLayout() {
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &TfmCalc::Timer1Timer);
 
-    m_graphics->link({Edit1, Edit2, cbHistory, pcCalc, Gauge, findChild<QToolButton*>(QStringLiteral("sbShow")),
-                      [this](const QString& text) { showAssistantText(text); },
-                      [this](int topic) { openHelp(topic); }});
+    m_graphics->link(
+        {Edit1, Edit2, cbHistory, pcCalc, Gauge, findChild<QToolButton*>(QStringLiteral("sbShow")),
+         [this](const QString& text) { showAssistantText(text); }, [this](int topic) { openHelp(topic); }});
 }
 
 QWidget* TfmCalc::buildCalculatorTab() {
