@@ -71,7 +71,7 @@ void TfmPlot2D::buildMenus() {
     for (const char* name : {"sbLegend", "sbVertGrid", "sbHorizGrid", "sb3D"})
         view->addAction(command(QLatin1String(name)));
 
-    bar->addAction(command(QStringLiteral("sbProp")));
+    bar->addAction(textTwin(command(QStringLiteral("sbProp")), QStringLiteral("Properties1")));
 }
 
 chart::TSeries& TfmPlot2D::addFunction(std::unique_ptr<chart::TSeries> series, const QString& title,

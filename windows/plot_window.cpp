@@ -65,6 +65,7 @@ TPlotWindow::TPlotWindow(const QString& name, const QString& caption, SettingsOp
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(20, 20));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->toggleViewAction()->setVisible(false); // the toolbar cannot be switched off by mistake
     buildCommands();
     // The chart's own pop-up menu opens the properties through the same hook.
     connect(m_chart, &chart::TPlot::propertiesRequested, this, [this] {
@@ -88,6 +89,15 @@ QAction* TPlotWindow::makeAction(const QString& menuName, const QString& caption
     action->setStatusTip(hint);
     if (!icon.isEmpty()) action->setIcon(plotIcon(icon));
     return action;
+}
+
+QAction* TPlotWindow::textTwin(QAction* command, const QString& name) {
+    auto* twin = new QAction(command->text(), this);
+    twin->setObjectName(name);
+    twin->setEnabled(command->isEnabled());
+    connect(twin, &QAction::triggered, command, &QAction::trigger);
+    connect(command, &QAction::enabledChanged, twin, &QAction::setEnabled);
+    return twin;
 }
 
 QToolButton* TPlotWindow::addToolButton(QAction* action, const QString& buttonName) {

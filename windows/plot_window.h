@@ -83,6 +83,10 @@ protected:
     QAction* makeAction(const QString& menuName, const QString& caption, const QString& hint,
                         const QString& icon);
 
+    // A text-only action that does what `command` does and is enabled with it (the menu bar shows
+    // an action's icon instead of its caption).
+    QAction* textTwin(QAction* command, const QString& name);
+
     // Creation: the placement from the window's section, then the chart settings; the check marks
     // then follow the chart.
     void FormCreate();
