@@ -128,6 +128,7 @@ private:
     std::array<int, kPlotTypeCount> m_stepsX{200, 40, 40, 40, 360};
     std::array<int, kPlotTypeCount> m_stepsY{0, 40, 40, 40, 0};
     long double m_exaggeration = 0;
+    QString m_formula;                   // the formula of the plot in progress, as typed
     std::optional<QColor> m_chosenColor; // from "Color", used by the next f(X) or polar curve
     PlotTabulator* m_running = nullptr;  // the tabulation in progress
     // The grid of the last f(X,Y) request.

@@ -111,7 +111,10 @@ void GraphicsPage::bbOKClick() {
     m_exaggeration = chart::convertReal(edExaggerate->text(), exaggeration) == 0 ? exaggeration : 0;
     if (!m_engine || !m_links.input) return;
 
+    // The formula as it stands now: keys that insert text may still reach the input line while
+    // the plot is computed.
     const QString typed = m_links.input->text();
+    m_formula = typed;
     PlotTabulator tabulator(
         *m_engine,
         [this](int percent) {
@@ -163,7 +166,8 @@ bool GraphicsPage::plotFx(PlotTabulator& tabulator, TabulationFailure& failure) 
                                                    chart::SeriesStyle::LineAndPoint, color);
     series->setMarkerStyle(c.FreeMarker());
     series->setMarkerFillColor(color);
-    series->setCaption(functionLabel().left(255));
+    series->setCaption(
+        (QStringLiteral("f(") + QString(m_formula).remove(QLatin1Char(' ')) + QLatin1Char(')')).left(255));
     const PlotAxis x = xAxis();
     series->setMarkerStep(x.count / 20);
     chart::TSeries& s = *series;
@@ -192,7 +196,7 @@ bool GraphicsPage::plotGrid(PlotTabulator& tabulator, bool shading, TabulationFa
     request.shading = shading;
     int levels = 10;
     request.levels = shading ? 1 : chart::convertInteger(edNumCont->text(), levels) == 0 ? levels : 10;
-    request.name = m_links.input->text().left(255);
+    request.name = m_formula.left(255);
     request.title = edTitle->text();
     request.xAxis = edX->text();
     request.yAxis = edY->text();
@@ -264,8 +268,8 @@ void GraphicsPage::plotted() {
     // The plotted formula moves to the top of the history (added when absent); the results and
     // the tape are not touched.
     QComboBox* history = m_links.history;
-    if (!history || !m_links.input) return;
-    const QString text = m_links.input->text();
+    if (!history) return;
+    const QString& text = m_formula;
     const int found = history->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (found == 0) return;
     if (found > 0) history->removeItem(found);
