@@ -131,6 +131,7 @@ private:
     QString m_formula;                   // the formula of the plot in progress, as typed
     std::optional<QColor> m_chosenColor; // from "Color", used by the next f(X) or polar curve
     PlotTabulator* m_running = nullptr;  // the tabulation in progress
+    bool m_busy = false;                 // OK is being handled
     // The grid of the last f(X,Y) request.
     std::unique_ptr<chart::TVector> m_gridX;
     std::unique_ptr<chart::TVector> m_gridY;

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 namespace brelt::workspace {
@@ -104,7 +105,11 @@ bool GraphicsPage::validateFields() {
 }
 
 void GraphicsPage::bbOKClick() {
-    if (m_running) return; // a second OK pumped while a plot is computed
+    // A second OK pumped while a plot is computed or drawn (the chart runs pending messages
+    // between its layers) waits for this one.
+    if (m_busy) return;
+    m_busy = true;
+    const auto idle = qScopeGuard([this] { m_busy = false; });
     PlotScope scope(m_links);
     if (!validateFields()) return;
     long double exaggeration = 0;
