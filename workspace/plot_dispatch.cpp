@@ -179,6 +179,8 @@ bool GraphicsPage::plotFx(PlotTabulator& tabulator, TabulationFailure& failure) 
     if (!tabulator.tabulateCurve(
             x, [&s, color](double px, double py) { s.AddPoint(color, QString(), px, py); }, failure))
         return false;
+    // The exaggeration the tab shows for f(X) shapes the 2D chart too.
+    c.SetExaggerate(static_cast<double>(m_exaggeration));
     window.addFunction(std::move(series), edTitle->text(), edX->text(), edY->text());
     m_chosenColor.reset();
     return true;

@@ -195,6 +195,11 @@ TEST_F(GraphicsTest, CurvePointsRunFromEndToEnd) {
     EXPECT_EQ(line.pointAt(199).X, 10.0);
     EXPECT_EQ(line.pointAt(1).X, static_cast<double>(-10.0L + 20.0L / 199));
     EXPECT_EQ(line.MarkerStep(), 10);
+    EXPECT_EQ(plot2D->Chart().Exaggerate(), 0.0);
+    set("edExaggerate", QStringLiteral("x2")); // refused: the field keeps 0
+    set("edExaggerate", QStringLiteral("2"));
+    plot(QStringLiteral("X"));
+    EXPECT_EQ(plot2D->Chart().Exaggerate(), 2.0);
     EXPECT_EQ(page().plotType(), 0);
 }
 
