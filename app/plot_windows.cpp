@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 
 namespace brelt::app {
 
@@ -36,10 +37,14 @@ PlotWindows::~PlotWindows() {
 
 bool PlotWindows::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &m_main && event->type() == QEvent::Close) {
-        m_plot2D->close();
-        // Ends the program even while a plot window stands open or a plot is being computed (the
-        // Graphics tab breaks its tabulation off on the same event).
-        QCoreApplication::exit(0);
+        // Once the main window has really closed: the plot windows close (keeping their settings)
+        // and the program ends, even while a plot is being computed (the Graphics tab breaks its
+        // tabulation off on the same event).
+        QTimer::singleShot(0, this, [this] {
+            if (m_main.isVisible()) return;
+            m_plot2D->close();
+            QCoreApplication::exit(0);
+        });
     }
     return QObject::eventFilter(watched, event);
 }
