@@ -1,6 +1,7 @@
 // The Graphics tab from OK to the drawn chart: an f(X) plot of 16,000 points of
 // sin(X)*exp(-X^2/10) (validation, tabulation on the real engine, the series and its legend line,
-// the 2D window's redraw), on the offscreen platform.
+// the 2D window's redraw), and from OK to the grid of a 200 x 200 contour request handed over,
+// on the offscreen platform.
 #include "chart/view/settings_store.h"
 #include "engine/engine.h"
 #include "windows/plot2d.h"
@@ -54,6 +55,35 @@ void BM_PlotFx16000FromOkToChart(benchmark::State& state) {
     state.counters["points"] = static_cast<double>(plot2D.Chart().graph().Layers(0)->Count());
 }
 BENCHMARK(BM_PlotFx16000FromOkToChart)->Unit(benchmark::kMillisecond);
+
+void BM_ContourGrid200x200FromOkToHandOver(benchmark::State& state) {
+    QTemporaryDir home;
+    workspace::HomePaths paths{home.path(), home.path()};
+    for (const QString& file : {paths.constants(), paths.variables()}) {
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+    }
+    engine::Engine engine;
+    workspace::EngineCalc calc(engine);
+    workspace::TfmCalc window(calc, paths);
+    int cells = 0;
+    workspace::PlotTargets targets;
+    targets.contour = [&cells](const workspace::ContourRequest& r) { cells = r.z->rows() * r.z->cols(); };
+    window.graphicsPage().setEngine(&engine);
+    window.graphicsPage().setTargets(targets);
+    window.show();
+    QApplication::processEvents();
+    window.findChild<QTabWidget*>(QStringLiteral("pcCalc"))->setCurrentIndex(3);
+    window.graphicsPage().rgPlotClick(workspace::kPlotContour);
+    window.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("X^2-Y^2"));
+    window.findChild<QLineEdit*>(QStringLiteral("edStepsX"))->setText(QStringLiteral("200"));
+    window.findChild<QLineEdit*>(QStringLiteral("edStepsY"))->setText(QStringLiteral("200"));
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("bbOK"));
+    for (auto _ : state)
+        ok->click();
+    state.counters["cells"] = cells;
+}
+BENCHMARK(BM_ContourGrid200x200FromOkToHandOver)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
