@@ -1,5 +1,7 @@
 #include "app/gui_entry.h"
 
+#include "app/plot_windows.h"
+
 #include "chart/view/ui_services.h"
 #include "engine/engine.h"
 #include "engine/user_functions.h"
@@ -88,6 +90,8 @@ int runGui(int argc, char** argv) {
     const bool report = QApplication::arguments().contains(QStringLiteral("--startup-time")) ||
                         !qEnvironmentVariableIsEmpty("BRELT_STARTUP_TIME");
     window.setStartupClock(startMs, report);
+    // The Set variable dialog is made with the main window's pages; the plot windows follow.
+    PlotWindows plotWindows(window, engine, window.paths().ini());
     if (!home.error.isEmpty())
         QTimer::singleShot(0, &window, [&window, text = home.error] {
             chart::uiServices().message(&window, QStringLiteral("Brelt"), text, chart::MessageKind::Warning);

@@ -41,6 +41,7 @@ class QButtonGroup;
 
 namespace brelt::workspace {
 
+class GraphicsPage;
 class TfmCalc;
 
 // The tab pages and loaders that other parts of the program supply. A factory builds them once the
@@ -97,6 +98,8 @@ public:
     int digits() const { return m_digits; }
     const CalcSettings& settings() const { return m_settings; }
     const HomePaths& paths() const { return m_paths; }
+    // The Graphics tab; the program connects the engine and the plot windows to it.
+    GraphicsPage& graphicsPage() { return *m_graphics; }
     bool isEvaluating() const { return m_evaluating; }
 
     // Opens help topic `topic` (F1, the Help buttons).
@@ -152,7 +155,6 @@ private:
     void resizeEntryLines(int delta);
     void chHintClick(bool checked);
     void chAssistantClick(bool checked);
-    void rgPlotClick(int index);
 
     // Assistant (tfm_calc_assistant.cpp).
     void startAssistant(int mode);
@@ -210,7 +212,6 @@ private:
     QButtonGroup* rgNotation = nullptr;
     QButtonGroup* rgBase = nullptr;
     QButtonGroup* rgAngle = nullptr;
-    QButtonGroup* rgPlot = nullptr;
     QSpinBox* udDigits = nullptr;
     QSpinBox* udPrecision = nullptr;
     QCheckBox* chHint = nullptr;
@@ -218,16 +219,6 @@ private:
     QListWidget* lbConst = nullptr;
     QListWidget* lbFuncs = nullptr;
     QLineEdit* edFind = nullptr;
-    QLineEdit* edFromX = nullptr;
-    QLineEdit* edToX = nullptr;
-    QLineEdit* edFromY = nullptr;
-    QLineEdit* edToY = nullptr;
-    QLineEdit* edStepsX = nullptr;
-    QLineEdit* edStepsY = nullptr;
-    QLineEdit* edLegend = nullptr;
-    QLineEdit* edTitle = nullptr;
-    QLineEdit* edX = nullptr;
-    QLineEdit* edY = nullptr;
     QLineEdit* edName = nullptr;
     QLineEdit* edValue = nullptr;
     QLineEdit* edXVar = nullptr;
@@ -236,8 +227,7 @@ private:
     int m_variableRow = 0; // the pad row of the letter buttons
     std::vector<QToolButton*> m_letterButtons;
     TfmCalcPages m_pages;
-    std::array<int, kPlotTypeCount> m_stepsX{};
-    std::array<int, kPlotTypeCount> m_stepsY{};
+    GraphicsPage* m_graphics = nullptr; // the Graphics tab
 };
 
 } // namespace brelt::workspace

@@ -4,6 +4,7 @@
 
 #include "chart/view/ui_services.h"
 #include "workspace/atomic_file.h"
+#include "workspace/graphics_page.h"
 #include "workspace/history_file.h"
 
 #include <QApplication>
@@ -11,10 +12,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -78,30 +77,12 @@ void TfmCalc::FormCreate() {
 
     loadHistory();
 
-    if (QAbstractButton* plot = rgPlot->button(s.plotType)) plot->setChecked(true);
-    edFromX->setText(s.fromX);
-    edToX->setText(s.toX);
-    edFromY->setText(s.fromY);
-    edToY->setText(s.toY);
-    edLegend->setText(s.legend);
-    edTitle->setText(s.title);
-    edX->setText(s.xAxis);
-    edY->setText(s.yAxis);
-    m_stepsX = s.stepsX;
-    m_stepsY = s.stepsY;
-    edStepsX->setText(QString::number(m_stepsX[s.plotType]));
-    edStepsY->setText(QString::number(m_stepsY[s.plotType]));
+    m_graphics->loadSettings(s);
     move(s.left, s.top);
     m_loading = false;
 
-    rgPlotClick(s.plotType);
-    auto* range = new QDoubleValidator(this);
-    range->setLocale(QLocale::c());
-    for (QLineEdit* edit : {edFromX, edToX, edFromY, edToY})
-        edit->setValidator(range);
-    auto* steps = new QIntValidator(0, 100000, this);
-    edStepsX->setValidator(steps);
-    edStepsY->setValidator(steps);
+    m_graphics->rgPlotClick(s.plotType);
+    m_graphics->createValidators();
 
     QPalette hintPalette = pnAssistant->palette();
     hintPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
@@ -134,20 +115,7 @@ CalcSettings TfmCalc::collectSettings() const {
     s.assistant = chAssistant->isChecked();
     s.hint = chHint->isChecked();
     s.degrees = rgAngle->checkedId() != 0;
-    s.plotType = std::max(0, rgPlot->checkedId());
-    s.fromX = edFromX->text();
-    s.toX = edToX->text();
-    s.fromY = edFromY->text();
-    s.toY = edToY->text();
-    s.legend = edLegend->text();
-    s.title = edTitle->text();
-    s.xAxis = edX->text();
-    s.yAxis = edY->text();
-    s.stepsX = m_stepsX;
-    s.stepsY = m_stepsY;
-    bool ok = false;
-    if (const int steps = edStepsX->text().toInt(&ok); ok) s.stepsX[s.plotType] = steps;
-    if (const int steps = edStepsY->text().toInt(&ok); ok) s.stepsY[s.plotType] = steps;
+    m_graphics->storeSettings(s);
     s.left = pos().x();
     s.top = pos().y();
     return s;
@@ -161,15 +129,7 @@ void TfmCalc::FormShow() {
     }
     if (Edit2->text().isEmpty() && cbResults->count() > 0) Edit2->setText(cbResults->itemText(0));
     Edit1->setModified(true);
-    const QString formula =
-        QStringLiteral("f(") + QString(Edit1->text()).remove(QLatin1Char(' ')) + QLatin1Char(')');
-    if (rgPlot->checkedId() == 0) {
-        edLegend->setText(formula);
-        edTitle->clear();
-    } else {
-        edTitle->setText(formula);
-        edLegend->clear();
-    }
+    m_graphics->formShow();
 }
 
 bool TfmCalc::FormCloseQuery() {

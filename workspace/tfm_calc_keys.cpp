@@ -2,6 +2,7 @@
 // key before its controls do), the tab switching and the small controls of the Calculator tab.
 #include "workspace/rescu.h"
 
+#include "workspace/graphics_page.h"
 #include "workspace/keypad.h"
 
 #include <QAbstractItemView>
@@ -155,28 +156,11 @@ void TfmCalc::pcCalcChange(int) {
     } else if (page == tsConst) {
         if (edFind) edFind->setFocus();
     } else if (page == tsGraph) {
-        const QString label = QStringLiteral("f(") + Edit1->text() + QLatin1Char(')');
-        edLegend->setText(label);
-        edTitle->setText(label);
-        rgPlotClick(rgPlot->checkedId());
-        if (QAbstractButton* checked = rgPlot->checkedButton()) checked->setFocus();
+        m_graphics->tabShown();
         Panel1->show();
     } else if (page == tsVariables) {
         if (edXVar) edXVar->setFocus();
     }
-}
-
-void TfmCalc::rgPlotClick(int index) {
-    if (index < 0 || index >= kPlotTypeCount) return;
-    // Only f(X,Y) plots have a Y range; the step fields show the current type's counts.
-    const bool hasY = index >= 1 && index <= 3;
-    for (const char* name : {"lbY1", "lbY2", "lbStepY"})
-        if (auto* label = findChild<QLabel*>(QLatin1String(name))) label->setEnabled(hasY);
-    edFromY->setEnabled(hasY);
-    edToY->setEnabled(hasY);
-    edStepsY->setEnabled(hasY);
-    edStepsX->setText(QString::number(m_stepsX[index]));
-    edStepsY->setText(QString::number(m_stepsY[index]));
 }
 
 void TfmCalc::resizeEntryLines(int delta) {

@@ -2,6 +2,7 @@
 // then frozen at the size they ask for (the window has a fixed size, as a desk calculator does).
 #include "workspace/rescu.h"
 
+#include "workspace/graphics_page.h"
 #include "workspace/keypad.h"
 #include "workspace/widget_naming.h"
 
@@ -175,6 +176,10 @@ void TfmCalc::buildLayout() {
     Timer1->setSingleShot(true);
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &TfmCalc::Timer1Timer);
+
+    m_graphics->link(
+        {Edit1, Edit2, cbHistory, pcCalc, Gauge, findChild<QToolButton*>(QStringLiteral("sbShow")),
+         [this](const QString& text) { showAssistantText(text); }, [this](int topic) { openHelp(topic); }});
 }
 
 QWidget* TfmCalc::buildCalculatorTab() {
@@ -318,7 +323,7 @@ QWidget* TfmCalc::buildCalculatorTab() {
         {"sbPaste", "Paste", "Paste"},
         {"sbClInput", "C", "Clear the input line"},
         {"sbClMem", "CA", "Clear All"},
-        {"sbShow", "Plot", "Plot the formula"},
+        {"sbShow", "Plot", "Show plots"},
         {"sbEQ", "=", "Evaluate"},
     };
     column = 0;

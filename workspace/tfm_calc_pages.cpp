@@ -2,6 +2,7 @@
 // in their place.
 #include "workspace/rescu.h"
 
+#include "workspace/graphics_page.h"
 #include "workspace/widget_naming.h"
 
 #include <QButtonGroup>
@@ -128,64 +129,8 @@ QWidget* TfmCalc::buildConstantsTab() {
 }
 
 QWidget* TfmCalc::buildGraphicsTab() {
-    auto* page = named(new QWidget, "tsGraph");
-    auto* layout = new QHBoxLayout(page);
-    auto* plotBox = named(new QGroupBox(QStringLiteral("Plot")), "gbPlot");
-    auto* plotLayout = new QVBoxLayout(plotBox);
-    rgPlot =
-        radioGroup(this, "rgPlot",
-                   {QStringLiteral("f(X)"), QStringLiteral("f(X,Y) contour"), QStringLiteral("f(X,Y) shaded"),
-                    QStringLiteral("f(X,Y) 3D"), QStringLiteral("Polar")},
-                   plotLayout);
-    plotLayout->addStretch();
-    layout->addWidget(plotBox, 0, Qt::AlignTop);
-    auto* form = new QFormLayout;
-    edFromX = namedEdit("edFromX");
-    edToX = namedEdit("edToX");
-    edStepsX = namedEdit("edStepsX");
-    edFromY = namedEdit("edFromY");
-    edToY = namedEdit("edToY");
-    edStepsY = namedEdit("edStepsY");
-    edLegend = namedEdit("edLegend");
-    edTitle = namedEdit("edTitle");
-    edX = namedEdit("edX");
-    edY = namedEdit("edY");
-    auto* xRow = new QHBoxLayout;
-    xRow->addWidget(edFromX);
-    xRow->addWidget(new QLabel(QStringLiteral("to")));
-    xRow->addWidget(edToX);
-    xRow->addWidget(new QLabel(QStringLiteral("steps")));
-    xRow->addWidget(edStepsX);
-    auto* yRow = new QHBoxLayout;
-    yRow->addWidget(edFromY);
-    yRow->addWidget(named(new QLabel(QStringLiteral("to")), "lbY2"));
-    yRow->addWidget(edToY);
-    yRow->addWidget(named(new QLabel(QStringLiteral("steps")), "lbStepY"));
-    yRow->addWidget(edStepsY);
-    form->addRow(QStringLiteral("X from"), xRow);
-    form->addRow(named(new QLabel(QStringLiteral("Y from")), "lbY1"), yRow);
-    form->addRow(named(new QLabel(QStringLiteral("Legend")), "lbLegend"), edLegend);
-    form->addRow(named(new QLabel(QStringLiteral("Title")), "lbTitle"), edTitle);
-    form->addRow(QStringLiteral("X axis"), edX);
-    form->addRow(named(new QLabel(QStringLiteral("Y axis")), "lbYAxis"), edY);
-    auto* formColumn = new QVBoxLayout;
-    formColumn->addLayout(form);
-    formColumn->addStretch();
-    layout->addLayout(formColumn, 1);
-    auto* buttons = new QVBoxLayout;
-    auto* ok = named(new QPushButton(QStringLiteral("OK")), "bbOK");
-    auto* help = named(new QPushButton(QStringLiteral("Help")), "Button1");
-    buttons->addWidget(ok);
-    buttons->addWidget(help);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    connect(help, &QPushButton::clicked, this, [this] {
-        static constexpr int kTopics[] = {10, 18, 19, 20};
-        const int type = rgPlot->checkedId();
-        if (type >= 0 && type < 4) openHelp(kTopics[type]);
-    });
-    connect(rgPlot, &QButtonGroup::idClicked, this, &TfmCalc::rgPlotClick);
-    return page;
+    m_graphics = new GraphicsPage;
+    return m_graphics;
 }
 
 QWidget* TfmCalc::buildVariablesTab() {

@@ -113,7 +113,11 @@ void TPlot::imageResized(const QSize& size) {
         return;
     }
     m_graph->SetImageSize(size);
+    // Drawn at once, without running other events between the layers: a resize arrives while the
+    // window is being shown or laid out, and events run then could free widgets Qt is walking.
+    m_resizing = true;
     m_graph->Draw();
+    m_resizing = false;
 }
 
 void TPlot::imageChanged() {
@@ -224,7 +228,7 @@ void TPlot::setChartCursor(ChartCursor cursor) {
 }
 
 void TPlot::processEvents() {
-    QCoreApplication::processEvents();
+    if (!m_resizing) QCoreApplication::processEvents();
 }
 
 void TPlot::popupChartMenu(int x, int y) {

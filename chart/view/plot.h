@@ -125,6 +125,7 @@ private:
     bool m_statusVisible = true;
     bool m_statusGrip = true;
     ChartCursor m_cursor = ChartCursor::Default;
+    bool m_resizing = false; // drawing for a resize: no other events run meanwhile
     TPlotAxis m_xAxis;
     TPlotAxis m_yAxis;
     TPlotTitles m_title;

@@ -3,6 +3,7 @@
 #include "chart/view/print_page.h"
 #include "support/fake_ui_services.h"
 #include "workspace/fake_calc_engine.h"
+#include "workspace/help_viewer.h"
 #include "workspace/history_file.h"
 #include "workspace/profile_file.h"
 #include "workspace/rescu.h"
@@ -362,7 +363,8 @@ TEST_F(TfmCalcTest, HelpTopicsOfF1AndTheHelpButtons) {
         plot->button(type)->click();
         click("Button1");
     }
-    EXPECT_EQ(topics, (std::vector<int>{0, 0, 21, 8, 3, 10, 18, 19, 20}));
+    // Polar opens the polar section of the plotting page.
+    EXPECT_EQ(topics, (std::vector<int>{0, 0, 21, 8, 3, 10, 18, 19, 20, workspace::kPolarPlotHelpTopic}));
 }
 
 TEST_F(TfmCalcTest, ReturnOnOtherTabsGoesByTheFocusedControl) {
