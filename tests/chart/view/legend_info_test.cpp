@@ -6,6 +6,8 @@
 #include "chart/view/graph_info.h"
 #include "chart/view/series_legend.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace brelt::chart;
@@ -102,7 +104,8 @@ TEST_P(ColorLegendText, TenFiveG) {
 INSTANTIATE_TEST_SUITE_P(Values, ColorLegendText,
                          ::testing::Values(ValueTextCase{0.0, "0"}, ValueTextCase{1.5, "1.5"},
                                            ValueTextCase{123456.0, "1.2346e+05"},
-                                           ValueTextCase{-0.000123456, "-0.00012346"}));
+                                           ValueTextCase{-0.000123456, "-0.00012346"}),
+                         [](const auto& item) { return brelt::testing::caseName(item.param.text); });
 
 TEST(ColorLegend, CellsBesideThePlot) {
     TGraph graph;

@@ -3,6 +3,7 @@
 #include "chart/data/series.h"
 #include "chart/view/plot.h"
 #include "chart/view/settings_store.h"
+#include "support/case_names.h"
 #include "support/fake_ui_services.h"
 
 #include <QApplication>
@@ -78,7 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"picture", "SVG files (*.SVG)", "picture.SVG", "<?xml"},
                       // A name with an extension keeps it; a known one decides the format.
                       ExtensionCase{"chart.png", "BMP files (*.BMP)", "chart.png", "\x89PNG"},
-                      ExtensionCase{"chart.data", "PNG files (*.PNG)", "chart.data", "\x89PNG"}));
+                      ExtensionCase{"chart.data", "PNG files (*.PNG)", "chart.data", "\x89PNG"}),
+    [](const auto& item) {
+        const std::string filter = item.param.filter;
+        return brelt::testing::caseName(std::string(item.param.typed) + " as " +
+                                        filter.substr(0, filter.find(' ')));
+    });
 
 TEST_F(PlotSave, OverwriteQuestionNoShowsTheDialogAgain) {
     QFile existing(path(QStringLiteral("old.PNG")));

@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 using brelt::chart::encodePng;
@@ -46,7 +48,12 @@ TEST_P(PngRoundTrip, DecodesToTheSamePixels) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PngRoundTrip,
                          ::testing::Values(PngCase{1, 1, 2}, PngCase{17, 5, 3}, PngCase{64, 48, 12},
-                                           PngCase{101, 77, 250}, PngCase{300, 200, 256}));
+                                           PngCase{101, 77, 250}, PngCase{300, 200, 256}),
+                         [](const auto& item) {
+                             const PngCase& c = item.param;
+                             return std::to_string(c.width) + "x" + std::to_string(c.height) + "_in_" +
+                                    std::to_string(c.colours) + "_colours";
+                         });
 
 TEST(PngWriter, PaletteOnlyWhileItFits) {
     QImage few(40, 30, QImage::Format_RGB32);
