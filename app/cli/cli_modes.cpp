@@ -1,17 +1,31 @@
 #include "app/cli/cli_modes.h"
 
+#include "app/cli/picture_options.h"
 #include "app/cli/plot_command.h"
+#include "app/cli/plot_options.h"
 
 #include <array>
+#include <sstream>
 
 namespace brelt::app {
 
 namespace {
 
 // One line a mode; a new mode adds its line here.
-constexpr std::array kModes = {
-    PictureMode{"--plot", runPlotCli},
+const std::array kModes = {
+    PictureMode{"--plot", runPlotCli, plotUsageText,
+                "brelt --plot \"sin(X)\" --plot \"cos(X)\" --from 0 --to 720 --title Waves --out waves.png"},
 };
+
+// (Texts are streamed: joining them with + trips a false warning of g++ 12.)
+void writeUsage(std::ostream& out, const PictureMode& mode) {
+    if (mode.usage)
+        out << mode.usage();
+    else
+        out << "Usage: brelt " << mode.option << " ...\n";
+    out << '\n';
+    if (mode.example) out << "Example:\n  " << mode.example << '\n';
+}
 
 std::string optionName(const std::string& arg) {
     const size_t equals = arg.find('=');
@@ -19,6 +33,28 @@ std::string optionName(const std::string& arg) {
 }
 
 } // namespace
+
+std::span<const PictureMode> pictureModes() {
+    return kModes;
+}
+
+std::string modeHelpText(const PictureMode& mode) {
+    std::ostringstream text;
+    writeUsage(text, mode);
+    text << "\nPicture options:\n" << pictureOptionsUsage();
+    return text.str();
+}
+
+std::string pictureModesHelpText() {
+    std::ostringstream text;
+    text << "Picture modes (brelt MODE --help shows one):\n";
+    for (const PictureMode& mode : kModes) {
+        text << '\n';
+        writeUsage(text, mode);
+    }
+    text << "\nPicture options, for every picture mode:\n" << pictureOptionsUsage();
+    return text.str();
+}
 
 const PictureMode* selectedPictureMode(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {

@@ -16,9 +16,12 @@ PlotParse parsePlotOptions(const std::vector<std::string>& args) {
         if (shared.error) return fail(*shared.error);
         if (shared.taken) continue;
         const std::string name = reader.name();
-        if (name == "--log-x" || name == "--log-y" || name == "--grid") {
+        if (name == "--log-x" || name == "--log-y" || name == "--grid" || name == "--skip-undefined") {
             if (reader.hasInlineValue()) return fail("unknown plot option: " + reader.argument());
-            (name == "--log-x" ? o.logX : name == "--log-y" ? o.logY : o.grid) = true;
+            (name == "--log-x"   ? o.logX
+             : name == "--log-y" ? o.logY
+             : name == "--grid"  ? o.grid
+                                 : o.skipUndefined) = true;
             continue;
         }
         if (name != "--plot" && name != "--from" && name != "--to" && name != "--steps")
@@ -51,13 +54,12 @@ PlotParse parsePlotOptions(const std::vector<std::string>& args) {
 
 std::string plotUsageText() {
     return "Usage: brelt --plot FORMULA [--plot FORMULA ...] --from A --to B [--steps N]\n"
-           "             [--log-x] [--log-y] [--grid] [picture options] --out FILE\n"
+           "             [--log-x] [--log-y] [--grid] [--skip-undefined] [picture options] --out FILE\n"
            "\n"
            "Tabulates each formula over X from A to B in N points (default 200) and writes the\n"
-           "chart as PNG, BMP, SVG or PDF, by the extension of FILE.\n"
-           "\n"
-           "Picture options:\n" +
-           pictureOptionsUsage();
+           "chart as PNG, BMP, SVG or PDF, by the extension of FILE. --log-x and --log-y make the\n"
+           "axes logarithmic (X then in equal ratios from A to B); --grid draws grid lines;\n"
+           "--skip-undefined leaves out the points where a formula fails, and the curve breaks there.\n";
 }
 
 } // namespace brelt::app

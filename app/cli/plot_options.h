@@ -18,6 +18,7 @@ struct PlotOptions {
     bool logX = false;
     bool logY = false;
     bool grid = false;
+    bool skipUndefined = false; // leave out the points where a formula fails
     PictureOptions picture;
 };
 
@@ -30,6 +31,7 @@ struct PlotParse {
 };
 
 PlotParse parsePlotOptions(const std::vector<std::string>& args);
+// The synopsis and the options of --plot, without the shared picture options.
 std::string plotUsageText();
 
 } // namespace brelt::app
