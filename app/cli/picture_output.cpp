@@ -28,6 +28,8 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
 }
 
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err) {
+    // A picture for a page: white around the plot, not the window's button face.
+    graph.SetBackColor(chart::clWhite);
     const QString fileName = QString::fromStdString(options.out);
     const auto format = chart::pictureFormatOf(fileName);
     QString error;

@@ -18,7 +18,8 @@ namespace brelt::app {
 // mode's run); null when one exists already.
 std::unique_ptr<QGuiApplication> ensureGuiApplication();
 
-// Writes `graph` as options.out says; false, with "brelt: cannot write ..." on `err`, on failure.
+// Writes `graph` as options.out says, white around the plot; false, with "brelt: cannot write ..."
+// on `err`, on failure.
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err);
 
 } // namespace brelt::app

@@ -45,6 +45,11 @@ struct UsageCase {
     const char* message;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.message);
+}
+
 class PlotUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(PlotUsage, BadArgumentsAreRefusedBeforeAnyWork) {
@@ -75,8 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--plot", " ", "--from", "0", "--to", "1", "--out", "a.png"}, "--plot needs a formula"},
         UsageCase{{"--plot"}, "--plot needs a value"},
         UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--scale", "0", "--out", "a.png"},
-                  "--scale must be a number from 0.25 to 20, not \"0\""}),
-    [](const auto& item) { return brelt::testing::caseName(item.param.message); });
+                  "--scale must be a number from 0.25 to 20, not \"0\""}));
 
 TEST(PlotOptions, ValuesAfterEqualsAndDefaults) {
     const app::PlotParse p = app::parsePlotOptions({"--plot=X^2", "--plot", "sin(X)", "--from=-1.5", "--to",
@@ -126,6 +130,11 @@ struct FailureCase {
     const char* resultLine;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.resultLine);
+}
+
 class PlotFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(PlotFailure, FailingPointAddsNothing) {
@@ -141,8 +150,7 @@ TEST_P(PlotFailure, FailingPointAddsNothing) {
 INSTANTIATE_TEST_SUITE_P(Errors, PlotFailure,
                          ::testing::Values(FailureCase{"1/(X-1)", "Division by zero: position 3"},
                                            FailureCase{"1 / (X-1)", "Division by zero: position 5"},
-                                           FailureCase{"sin(", "Missing \")\": position 4"}),
-                         [](const auto& item) { return brelt::testing::caseName(item.param.resultLine); });
+                                           FailureCase{"sin(", "Missing \")\": position 4"}));
 
 class PlotFiles : public ::testing::Test {
 protected:

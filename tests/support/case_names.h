@@ -1,7 +1,8 @@
 #pragma once
-// Names of parameterised cases that read as words in ctest's output rather than as byte dumps: a
-// case's own text with the characters a test name cannot hold spelled out where they carry meaning
-// ("Damped#sine" -> "Damped_hash_sine", "-1.5" -> "minus_1_dot_5") and turned into "_" elsewhere.
+// Names of parameterised cases that read as words in ctest's output rather than as byte dumps. A
+// case type's PrintTo writes caseName(its text); ctest then lists the case as Suite.Test/<that>. The
+// text keeps letters and digits, spells out characters that carry meaning ("Damped#sine" ->
+// "Damped_hash_sine", "-1.5" -> "minus_1_dot_5") and turns the others into "_".
 #include <cctype>
 #include <string>
 
@@ -46,7 +47,7 @@ inline std::string caseName(const std::string& text) {
     while (!name.empty() && name.back() == '_')
         name.pop_back();
     if (name.empty()) return "empty";
-    // A name of digits alone would read as the case's index (and ctest would replace it).
+    // A name of digits alone would read as the case's index.
     if (name.find_first_not_of("0123456789") == std::string::npos) return "number_" + name;
     return name;
 }

@@ -187,6 +187,11 @@ struct TitleTextCase {
     const char* readBack;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const TitleTextCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.set);
+}
+
 class TitleText : public ::testing::TestWithParam<TitleTextCase> {};
 
 TEST_P(TitleText, LinesSeparatedByHash) {
@@ -200,8 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Titles, TitleText,
                          ::testing::Values(TitleTextCase{"Damped#sine", 2, "Damped#sine#"},
                                            TitleTextCase{"Damped#sine#", 2, "Damped#sine#"},
                                            TitleTextCase{"One", 1, "One#"}, TitleTextCase{"", 0, ""},
-                                           TitleTextCase{"a##b", 3, "a##b#"}),
-                         [](const auto& item) { return brelt::testing::caseName(item.param.set); });
+                                           TitleTextCase{"a##b", 3, "a##b#"}));
 
 TEST_F(GraphDraw, DrawOntoAnotherDeviceKeepsTheScreenLayout) {
     graph.Draw();

@@ -127,6 +127,11 @@ struct FreeColorCase {
     TColor expected;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const FreeColorCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FreeColorTest : public ::testing::TestWithParam<FreeColorCase> {};
 
 TEST_P(FreeColorTest, FirstUnusedPaletteColour) {
@@ -150,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      clSilver, clGray, clBlack, clFuchsia, clLime, clAqua, clYellow,
                                      rgbColor(206, 193, 168)},
                                     clWhite,
-                                    darken(clRed, 32)}),
-    [](const auto& item) { return std::string(item.param.name); });
+                                    darken(clRed, 32)}));
 
 TEST(GraphRules, FreeMarkerSkipsUsedStyles) {
     TGraph graph;

@@ -106,6 +106,11 @@ struct FontStyleCase {
     bool bold, italic, underline, strikeOut;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const FontStyleCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.stored);
+}
+
 class FontStyle : public ::testing::TestWithParam<FontStyleCase> {};
 
 TEST_P(FontStyle, LettersReplaceTheStyleExceptT) {
@@ -124,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, FontStyle,
                          ::testing::Values(FontStyleCase{"T", true, false, false, false},
                                            FontStyleCase{"", false, false, false, false},
                                            FontStyleCase{"IU", false, true, true, false},
-                                           FontStyleCase{"BIUS", true, true, true, true}),
-                         [](const auto& item) { return brelt::testing::caseName(item.param.stored); });
+                                           FontStyleCase{"BIUS", true, true, true, true}));
 
 TEST(GraphSettings, FontKeysUnderThePrefix) {
     MemorySettingsStore store;

@@ -95,6 +95,11 @@ struct ValueTextCase {
     const char* text;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const ValueTextCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.text);
+}
+
 class ColorLegendText : public ::testing::TestWithParam<ValueTextCase> {};
 
 TEST_P(ColorLegendText, TenFiveG) {
@@ -104,8 +109,7 @@ TEST_P(ColorLegendText, TenFiveG) {
 INSTANTIATE_TEST_SUITE_P(Values, ColorLegendText,
                          ::testing::Values(ValueTextCase{0.0, "0"}, ValueTextCase{1.5, "1.5"},
                                            ValueTextCase{123456.0, "1.2346e+05"},
-                                           ValueTextCase{-0.000123456, "-0.00012346"}),
-                         [](const auto& item) { return brelt::testing::caseName(item.param.text); });
+                                           ValueTextCase{-0.000123456, "-0.00012346"}));
 
 TEST(ColorLegend, CellsBesideThePlot) {
     TGraph graph;

@@ -56,6 +56,12 @@ struct ExtensionCase {
     const char* magic;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const ExtensionCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(std::string(c.typed) + " as " +
+                                    std::string(c.filter).substr(0, std::string(c.filter).find(' ')));
+}
+
 class SaveExtension : public PlotSave, public ::testing::WithParamInterface<ExtensionCase> {};
 
 TEST_P(SaveExtension, ExtensionAfterTheChosenFilter) {
@@ -79,12 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"picture", "SVG files (*.SVG)", "picture.SVG", "<?xml"},
                       // A name with an extension keeps it; a known one decides the format.
                       ExtensionCase{"chart.png", "BMP files (*.BMP)", "chart.png", "\x89PNG"},
-                      ExtensionCase{"chart.data", "PNG files (*.PNG)", "chart.data", "\x89PNG"}),
-    [](const auto& item) {
-        const std::string filter = item.param.filter;
-        return brelt::testing::caseName(std::string(item.param.typed) + " as " +
-                                        filter.substr(0, filter.find(' ')));
-    });
+                      ExtensionCase{"chart.data", "PNG files (*.PNG)", "chart.data", "\x89PNG"}));
 
 TEST_F(PlotSave, OverwriteQuestionNoShowsTheDialogAgain) {
     QFile existing(path(QStringLiteral("old.PNG")));
