@@ -157,15 +157,18 @@ void TWLegend::layout(QRect& r, bool printingOrPreview, int yLabelSpace) {
     case TLegendStyle::lsTop: {
         // Rows of as many entries as fit side by side, in a band of at most a third of the area.
         m_more = 0;
-        const int perRow = std::max(1, rw / std::max(1, entryWidth()));
-        arrange(std::max(1, rh / 3 / std::max(1, h)), perRow, rows, columns);
-        const int w = entryWidth();
-        const int fits = std::max(1, std::min(perRow, rw / std::max(1, w)));
-        columns = std::min(columns, fits);
-        if (m_drawn + (m_more > 0) > rows * columns) {
+        const int maxRows = std::max(1, rh / 3 / std::max(1, h));
+        columns = std::max(1, std::min(n, rw / std::max(1, entryWidth())));
+        rows = (n + columns - 1) / columns;
+        m_drawn = n;
+        if (rows > maxRows) {
+            rows = maxRows;
+            m_more = n; // the "… and N more" line may widen the entries
+            columns = std::max(1, std::min(columns, rw / std::max(1, entryWidth())));
             m_drawn = rows * columns - 1;
             m_more = n - m_drawn;
         }
+        const int w = entryWidth();
         const int bandHeight = rows * h + roundEven(h / 4.0);
         const int gap = roundEven(0.02 * rh);
         const int left = r.left() + std::max(0, (rw - columns * w) / 2);

@@ -167,8 +167,9 @@ TEST(LegendOverflow, ColumnsThenAndNMoreAndNothingOutside) {
         TLegendStyle style;
         int shown;
     };
-    for (const Case c : {Case{TLegendStyle::lsRight, 60}, Case{TLegendStyle::lsRight, 300},
-                         Case{TLegendStyle::lsBottom, 300}, Case{TLegendStyle::lsInside, 300}}) {
+    for (const Case c :
+         {Case{TLegendStyle::lsRight, 60}, Case{TLegendStyle::lsRight, 300}, Case{TLegendStyle::lsBottom, 3},
+          Case{TLegendStyle::lsBottom, 300}, Case{TLegendStyle::lsInside, 300}}) {
         graph.Legend().Style = c.style;
         for (int i = 0; i < 300; ++i)
             static_cast<TSeries*>(graph.Layers(i))->SetVisible(i < c.shown);
@@ -179,6 +180,9 @@ TEST(LegendOverflow, ColumnsThenAndNMoreAndNothingOutside) {
         if (c.shown == 60) {
             EXPECT_EQ(legend.moreCount(), 0) << "60 entries fit in columns";
             EXPECT_GT(legend.box().width(), 2 * legend.entryWidth() - 2);
+        } else if (c.shown == 3) {
+            EXPECT_EQ(legend.moreCount(), 0);
+            EXPECT_EQ(legend.entry(0)->position().y(), legend.entry(2)->position().y()) << "side by side";
         } else {
             EXPECT_GT(legend.moreCount(), 0);
             EXPECT_EQ(legend.moreText(), QStringLiteral("\u2026 and %1 more").arg(legend.moreCount()));
