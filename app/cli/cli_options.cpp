@@ -144,6 +144,7 @@ std::string usageText() {
     return "Usage: brelt [--home DIR]                       start the calculator window\n"
            "       brelt [OPTIONS] --eval FORMULA [--eval FORMULA ...]\n"
            "       brelt [OPTIONS] [-]                      formulas from standard input, one a line\n"
+           "       brelt MODE ... --out FILE                a picture: the modes are listed below\n"
            "\n"
            "Evaluates each formula as the Return key does and prints one line per formula:\n"
            "the result, or the message and the position of the error in the formula.\n"
@@ -162,6 +163,10 @@ std::string usageText() {
            "  --help                show this text\n"
            "\n"
            "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error.\n";
+}
+
+std::string helpText() {
+    return usageText() + "\n" + pictureModesHelpText();
 }
 
 } // namespace brelt::app

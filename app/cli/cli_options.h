@@ -44,5 +44,7 @@ inline constexpr int kMaxDigits = 255;
 bool selectsCommandLine(const std::vector<std::string>& args);
 
 std::string usageText();
+// --help: the formula mode's usage, then every picture mode with an example.
+std::string helpText();
 
 } // namespace brelt::app

@@ -7,6 +7,7 @@
 #include "engine/input_check.h"
 #include "engine/line_evaluation.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -63,12 +64,19 @@ int usageError(std::ostream& err, const std::string& problem) {
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (const PictureMode* mode = selectedPictureMode(args)) return mode->command(args, out, err);
+    if (const PictureMode* mode = selectedPictureMode(args)) {
+        if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+            std::find(args.begin(), args.end(), "-h") != args.end()) {
+            out << modeHelpText(*mode);
+            return 0;
+        }
+        return mode->command(args, out, err);
+    }
     CliParse parse = parseCliOptions(args);
     if (parse.error) return usageError(err, *parse.error);
     CliOptions& options = parse.options;
     if (options.help) {
-        out << usageText();
+        out << helpText();
         return 0;
     }
     options.home = resolveHome(options.home);

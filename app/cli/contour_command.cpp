@@ -54,7 +54,9 @@ bool writeText(const std::string& fileName, const std::string& text, std::ostrea
 int runContourMode(const std::vector<std::string>& args, std::ostream& err, bool shade) {
     const ContourParse parse = parseContourOptions(args, shade);
     if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n" << contourUsageText(shade);
+        err << "brelt: " << *parse.error << "\n\n"
+            << contourModeUsage(shade) << "\nPicture options:\n"
+            << pictureOptionsUsage();
         return 2;
     }
     const ContourOptions& o = parse.options;

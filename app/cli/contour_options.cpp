@@ -58,27 +58,29 @@ ContourParse parseContourOptions(const std::vector<std::string>& args, bool shad
     return result;
 }
 
-std::string contourUsageText(bool shade) {
+std::string contourModeUsage(bool shade) {
     if (shade)
         return "Usage: brelt --shade FORMULA --from A --to B --y-from C --y-to D [--steps N]\n"
                "             [--y-steps M] [picture options] --out FILE\n"
                "\n"
                "Tabulates f(X,Y) over X from A to B in N points and Y from C to D in M points\n"
                "(default 40 each) and writes the colour shading with its colour legend as PNG,\n"
-               "BMP, SVG or PDF, by the extension of FILE. --levels is accepted and not used.\n"
-               "\n"
-               "Picture options:\n" +
-               pictureOptionsUsage();
+               "BMP, SVG or PDF, by the extension of FILE. --levels is accepted and not used.\n";
     return "Usage: brelt --contour FORMULA --from A --to B --y-from C --y-to D [--steps N]\n"
            "             [--y-steps M] [--levels K] [picture options] --out FILE\n"
            "\n"
            "Tabulates f(X,Y) over X from A to B in N points and Y from C to D in M points\n"
            "(default 40 each), draws K contour levels (default 10) and writes the chart as\n"
            "PNG, BMP, SVG or PDF, by the extension of FILE. With FILE.txt the lines are\n"
-           "written as text: \"# level L\", then one \"x y\" line per point, then an empty line.\n"
-           "\n"
-           "Picture options:\n" +
-           pictureOptionsUsage();
+           "written as text: \"# level L\", then one \"x y\" line per point, then an empty line.\n";
+}
+
+std::string contourUsageText() {
+    return contourModeUsage(false);
+}
+
+std::string shadeUsageText() {
+    return contourModeUsage(true);
 }
 
 } // namespace brelt::app

@@ -33,6 +33,8 @@ struct ContourParse {
 
 // `shade` selects the mode: --shade (colour shading) or --contour (lines, and text with .txt).
 ContourParse parseContourOptions(const std::vector<std::string>& args, bool shade);
-std::string contourUsageText(bool shade);
+std::string contourModeUsage(bool shade);
+std::string contourUsageText();
+std::string shadeUsageText();
 
 } // namespace brelt::app

@@ -19,7 +19,7 @@ std::string lowered(std::string text) {
 
 bool isSharedOption(const std::string& name) {
     static const char* const names[] = {"--title", "--xname", "--yname", "--size",
-                                        "--out",   "--angle", "--home"};
+                                        "--scale", "--out",   "--angle", "--home"};
     if (name == "--page" || name == "--page-size") return true;
     return std::any_of(std::begin(names), std::end(names), [&name](const char* n) { return name == n; });
 }
@@ -54,6 +54,13 @@ OptionTake takePictureOption(PictureOptions& o, OptionReader& reader) {
         }
         o.width = *w;
         o.height = *h;
+    } else if (name == "--scale") {
+        const auto s = parseLongDouble(*value);
+        if (!s || !(*s >= kMinPictureScale && *s <= kMaxPictureScale)) {
+            take.error = "--scale must be a number from 0.25 to 20, not \"" + *value + "\"";
+            return take;
+        }
+        o.scale = static_cast<double>(*s);
     } else if (name == "--out") {
         o.out = *value;
     } else if (name == "--angle") {
@@ -103,6 +110,8 @@ std::string pictureOptionsUsage() {
            "  --xname TEXT          the X axis name\n"
            "  --yname TEXT          the Y axis name\n"
            "  --size WxH            picture size in pixels (default 1280x960)\n"
+           "  --scale S             fonts, lines and markers S times their size on screen\n"
+           "                        (default: the picture's size over 640x480, at least 1)\n"
            "  --out FILE            the picture: .png, .bmp, .svg or .pdf\n"
            "  --angle UNIT          deg (default) or rad, as for --eval\n"
            "  --home DIR            whose user functions and user variables the formulas use\n"

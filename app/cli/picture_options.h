@@ -1,8 +1,8 @@
 #pragma once
-// The options every picture mode shares (--plot, --contour, --surface, ...): titles, picture size
-// and file, the angle unit the formulas are evaluated with, and the home folder whose user
-// functions and user variables the formulas may use. Each mode parses its own options and hands
-// the rest to takePictureOption.
+// The options every picture mode shares (--plot, --contour, --surface, ...): titles, picture size,
+// the size factor of its fonts and lines, and file, the angle unit the formulas are evaluated with, and the
+// home folder whose user functions and user variables the formulas may use. Each mode parses its own options
+// and hands the rest to takePictureOption.
 #include "app/cli/option_reader.h"
 
 #include <initializer_list>
@@ -17,6 +17,7 @@ struct PictureOptions {
     std::string yName;
     int width = 1280;
     int height = 960;
+    double scale = 0; // how much larger than on screen fonts and lines are; 0: from the size
     std::string out;
     int angleUnit = 1; // 0 rad, 1 deg: as --eval
     std::string home;  // empty: resolved as --eval resolves it
@@ -28,6 +29,8 @@ struct PictureOptions {
 
 inline constexpr int kMinPictureSide = 16;
 inline constexpr int kMaxPictureSide = 16384;
+inline constexpr double kMinPictureScale = 0.25;
+inline constexpr double kMaxPictureScale = 20;
 
 // What became of one argument offered to takePictureOption.
 struct OptionTake {

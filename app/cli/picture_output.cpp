@@ -55,8 +55,8 @@ bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std:
     const QString fileName = QString::fromStdString(options.out);
     const auto format = chart::pictureFormatOf(fileName);
     QString error;
-    if (!format ||
-        !chart::savePicture(graph, fileName, *format, QSize(options.width, options.height), &error)) {
+    if (!format || !chart::savePicture(graph, fileName, *format, QSize(options.width, options.height), &error,
+                                       options.scale)) {
         err << "brelt: cannot write " << options.out << ": " << error.toStdString() << '\n';
         return false;
     }

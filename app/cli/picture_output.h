@@ -19,9 +19,9 @@ namespace brelt::app {
 // mode's run); null when one exists already.
 std::unique_ptr<QGuiApplication> ensureGuiApplication();
 
-// Writes `graph` as options.out says, and prints it on a PDF page when options.page is given (the
-// page settings and label blocks of the home's Brelt.INI); false, with "brelt: cannot write ..."
-// on `err`, on failure.
+// Writes `graph` as options.out says, white around the plot, and prints it on a PDF page when
+// options.page is given (the page settings and label blocks of the home's Brelt.INI); false, with
+// "brelt: cannot write ..." on `err`, on failure.
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err);
 
 // The same for a surface or polar chart.

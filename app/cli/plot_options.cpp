@@ -19,9 +19,12 @@ PlotParse parsePlotOptions(const std::vector<std::string>& args) {
         if (data.error) return fail(*data.error);
         if (data.taken) continue;
         const std::string name = reader.name();
-        if (name == "--log-x" || name == "--log-y" || name == "--grid") {
+        if (name == "--log-x" || name == "--log-y" || name == "--grid" || name == "--skip-undefined") {
             if (reader.hasInlineValue()) return fail("unknown plot option: " + reader.argument());
-            (name == "--log-x" ? o.logX : name == "--log-y" ? o.logY : o.grid) = true;
+            (name == "--log-x"   ? o.logX
+             : name == "--log-y" ? o.logY
+             : name == "--grid"  ? o.grid
+                                 : o.skipUndefined) = true;
             continue;
         }
         if (name != "--plot" && name != "--from" && name != "--to" && name != "--steps")
@@ -58,14 +61,18 @@ PlotParse parsePlotOptions(const std::vector<std::string>& args) {
 
 std::string plotUsageText() {
     return "Usage: brelt --plot FORMULA [--plot FORMULA ...] --from A --to B [--steps N]\n"
-           "             [--log-x] [--log-y] [--grid] [picture options] [data options] --out FILE\n"
+           "             [--log-x] [--log-y] [--grid] [--skip-undefined] [data options]\n"
+           "             [picture options] --out FILE\n"
            "       brelt --data FILE [--plot FORMULA ...] [data options] [picture options] --out FILE\n"
            "\n"
            "Tabulates each formula over X from A to B in N points (default 200) and writes the\n"
-           "chart as PNG, BMP, SVG or PDF, by the extension of FILE.\n"
+           "chart as PNG, BMP, SVG or PDF, by the extension of FILE. --log-x and --log-y make the\n"
+           "axes logarithmic (X then in equal ratios from A to B); --grid draws grid lines;\n"
+           "--skip-undefined leaves out the points where a formula fails, and the curve breaks there.\n"
+           "With --data and no --from and --to, formulas are tabulated over the data's X range.\n"
            "\n"
-           "Picture options:\n" +
-           pictureOptionsUsage() + "\nData options:\n" + dataOptionsUsage();
+           "Data options:\n" +
+           dataOptionsUsage();
 }
 
 } // namespace brelt::app

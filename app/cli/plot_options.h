@@ -19,6 +19,7 @@ struct PlotOptions {
     bool logX = false;
     bool logY = false;
     bool grid = false;
+    bool skipUndefined = false; // leave out the points where a formula fails
     PictureOptions picture;
     DataOptions data;
     bool rangeGiven = false; // --from and --to; without them formulas follow the data's X range
@@ -33,6 +34,7 @@ struct PlotParse {
 };
 
 PlotParse parsePlotOptions(const std::vector<std::string>& args);
+// The synopsis and the options of --plot, without the shared picture options.
 std::string plotUsageText();
 
 } // namespace brelt::app

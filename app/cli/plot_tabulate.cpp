@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cmath>
+#include <cstdio>
 
 namespace brelt::app {
 
@@ -23,8 +24,15 @@ std::string resultLine(engine::Engine& engine, const std::string& formula) {
 
 } // namespace
 
+std::string xText(engine::Real x) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15Lg", static_cast<long double>(x));
+    return buffer;
+}
+
 TabulationResult tabulateIntoChart(chart::TGraph& graph, engine::Engine& engine, const std::string& formula,
-                                   engine::Real from, engine::Real to, int steps) {
+                                   engine::Real from, engine::Real to, int steps,
+                                   const TabulationOptions& options) {
     using namespace brelt::chart;
     TabulationResult result;
     const std::string typed = engine::toEngineText(formula);
@@ -41,6 +49,7 @@ TabulationResult tabulateIntoChart(chart::TGraph& graph, engine::Engine& engine,
     series->setMarkerFillColor(series->GetColor());
     series->setMarkerStep(steps / 20);
     const engine::Real dx = (to - from) / (steps - 1);
+    const long double ratio = options.logX ? std::log(static_cast<long double>(to) / from) / (steps - 1) : 0;
     engine::VariableSlot& x = engine.slot(engine::kSlotX);
     // The used-name lists serve the tape line of one formula; a table of points needs none.
     struct RecordingOff {
@@ -49,25 +58,43 @@ TabulationResult tabulateIntoChart(chart::TGraph& graph, engine::Engine& engine,
         ~RecordingOff() { e.RecordUsed = saved; }
     } recordingOff{engine, engine.RecordUsed};
     engine.RecordUsed = false;
+    bool gap = false; // a point was left out since the last one added: the curve breaks
     for (int i = 0; i < steps; ++i) {
-        x.value = i == steps - 1 ? to : from + i * dx;
+        if (i == steps - 1)
+            x.value = to;
+        else
+            x.value = options.logX ? from * std::exp(i * ratio) : from + i * dx;
         engine.clearError();
         engine.BreakRequested = false;
         const engine::Real y = engine.Evaluate(working);
         // No result cached for one point may be reused for the next.
         engine.Procedures.previousText.clear();
-        if (engine.ErrorFlag) {
-            engine.RecordUsed = recordingOff.saved;
-            result.resultText = resultLine(engine, formula);
+        const bool error = engine.ErrorFlag;
+        const long double value = static_cast<long double>(y);
+        if (error || !std::isfinite(value) || std::fabs(value) > 1e300L) {
+            if (result.leftOut == 0) {
+                // The first failure is told as the Return key would show it at this X.
+                result.failedX = x.value;
+                if (error) {
+                    engine.RecordUsed = recordingOff.saved;
+                    result.resultText = resultLine(engine, formula);
+                    engine.RecordUsed = false;
+                } else {
+                    result.resultText = engine.MessageText(engine::kOverflow) + ": position 1";
+                }
+            }
             engine.clearError();
-            return result;
+            ++result.leftOut;
+            if (!options.skipUndefined) return result;
+            gap = true;
+            continue;
         }
-        if (!std::isfinite(static_cast<long double>(y)) || std::fabs(static_cast<long double>(y)) > 1e300L) {
-            result.resultText = engine.MessageText(engine::kOverflow) + ": position 1";
-            return result;
-        }
-        series->AddPoint(series->GetColor(), QString(), static_cast<double>(x.value), static_cast<double>(y));
+        TGraphData* point = series->AddPoint(series->GetColor(), QString(), static_cast<double>(x.value),
+                                             static_cast<double>(y));
+        if (gap) point->Prev = point->Pt; // a new run starts here
+        gap = false;
     }
+    if (series->Count() == 0) return result; // undefined everywhere
     auto* added = static_cast<TSeries*>(graph.AddLayer(std::move(series)));
     graph.addLineLegend(*added);
     result.ok = true;

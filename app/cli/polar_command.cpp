@@ -62,17 +62,16 @@ std::string polarUsageText() {
            "degrees (default 0 to 360) in N points (default 360), as PNG, BMP, SVG or PDF by the\n"
            "extension of FILE. X reaches the formula in radians, and the formula's trigonometric\n"
            "functions take radians, whatever --angle says. --xname names the angle, --yname the\n"
-           "radius.\n"
-           "\n"
-           "Picture options:\n" +
-           pictureOptionsUsage();
+           "radius.\n";
 }
 
 int runPolarCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)out;
     const PolarParse parse = parsePolarOptions(args);
     if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n" << polarUsageText();
+        err << "brelt: " << *parse.error << "\n\n"
+            << polarUsageText() << "\nPicture options:\n"
+            << pictureOptionsUsage();
         return 2;
     }
     const PolarOptions& o = parse.options;

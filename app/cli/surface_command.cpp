@@ -81,17 +81,16 @@ std::string surfaceUsageText() {
            "Tabulates the formula over X from A to B in N points and Y from C to D in M points\n"
            "(default 40 each) and writes the 3D surface as PNG, BMP, SVG or PDF, by the extension\n"
            "of FILE. --rotation turns the chart about its vertical axis, --elevation (0 to 90) looks\n"
-           "from higher up. The title defaults to f(FORMULA), the axis names to X and Y.\n"
-           "\n"
-           "Picture options:\n" +
-           pictureOptionsUsage();
+           "from higher up. The title defaults to f(FORMULA), the axis names to X and Y.\n";
 }
 
 int runSurfaceCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)out;
     const SurfaceParse parse = parseSurfaceOptions(args);
     if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n" << surfaceUsageText();
+        err << "brelt: " << *parse.error << "\n\n"
+            << surfaceUsageText() << "\nPicture options:\n"
+            << pictureOptionsUsage();
         return 2;
     }
     const SurfaceOptions& o = parse.options;

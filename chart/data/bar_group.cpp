@@ -115,7 +115,7 @@ std::vector<std::vector<QRectF>> barGroupGeometry(const TGraphContext& graph,
     return rects;
 }
 
-void paintBar(QPainter& painter, const QRectF& rect, TColor color, int depth, int penWidth) {
+void paintBar(QPainter& painter, const QRectF& rect, TColor color, int depth, double penWidth) {
     const QColor fill = toQColor(color);
     if (depth <= 0) {
         painter.setPen(QPen(fill, penWidth));

@@ -29,6 +29,6 @@ double barBaseline(const TGraphContext& graph);
 // Width in pixels of one point's slot times barWidth, for maxCount points over the visible X range.
 double barPixelWidth(const TGraphContext& graph, double barWidth, int maxCount);
 // One bar; in the 3D view (depth > 0) with a top and a side face.
-void paintBar(QPainter& painter, const QRectF& rect, TColor color, int depth, int penWidth);
+void paintBar(QPainter& painter, const QRectF& rect, TColor color, int depth, double penWidth);
 
 } // namespace brelt::chart

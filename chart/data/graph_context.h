@@ -11,6 +11,7 @@
 #include "chart/data/marker_style.h"
 
 #include <QFont>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -85,6 +86,11 @@ public:
     virtual QPainter* canvas() const = 0;
     virtual int scaleUnit() const = 0; // height of "a" in the canvas font at size 1, in pixels
     virtual QFont chartFont() const = 0;
+    // How many times larger than on screen the chart is drawn (a large picture, a print): fonts,
+    // line widths, markers and gaps all grow by it. 1 on screen.
+    virtual double sizeFactor() const { return 1.0; }
+    // A point's pixel position before rounding, for lines drawn smoothed between pixels.
+    virtual QPointF toPixelF(double x, double y) const { return QPointF(XToPixel(x), YToPixel(y)); }
     virtual int depth3D() const { return 0; } // 0 in the flat view
     virtual bool isPrinting() const { return false; }
     virtual bool isDrawing() const = 0;

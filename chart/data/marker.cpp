@@ -136,14 +136,14 @@ const Shape& scaledShape(int shape, double pixelSize) {
 } // namespace
 
 void TMarker::drawShape(QPainter& painter, TMarkerStyle style, QPointF centre, double pixelSize,
-                        TColor fillColor, TColor penColor) {
+                        TColor fillColor, TColor penColor, double penScale) {
     const int index = toInt(style);
     if (index <= 0 || index >= kMarkerStyleCount || pixelSize <= 0) return;
     const bool hollow = index > kMarkerShapeCount;
     const int shape = hollow ? index - kMarkerShapeCount : index;
     const Shape& s = scaledShape(shape, pixelSize);
     const bool lineOnly = s.fill.isEmpty();
-    QPen pen(toQColor(penColor), hollow && lineOnly ? 2.0 : 1.0);
+    QPen pen(toQColor(penColor), (hollow && lineOnly ? 2.0 : 1.0) * penScale);
     painter.translate(centre);
     painter.setPen(pen);
     if (!lineOnly) {
@@ -157,8 +157,8 @@ void TMarker::drawShape(QPainter& painter, TMarkerStyle style, QPointF centre, d
     painter.translate(-centre);
 }
 
-void TMarker::Draw(QPainter& painter, QPointF centre, double pixelSize) const {
-    drawShape(painter, Style, centre, pixelSize, FillColor, PenColor);
+void TMarker::Draw(QPainter& painter, QPointF centre, double pixelSize, double penScale) const {
+    drawShape(painter, Style, centre, pixelSize, FillColor, PenColor, penScale);
 }
 
 double TMarker::pixelSize(const QFont& chartFont, int size, const QPaintDevice* device) {

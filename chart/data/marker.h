@@ -25,10 +25,11 @@ public:
     TMarker(TMarkerStyle style, int size, TColor fillColor, TColor penColor)
         : Style(style), Size(size), FillColor(fillColor), PenColor(penColor) {}
 
-    // Draws centred at a pixel position with a symbol height of pixelSize pixels.
-    void Draw(QPainter& painter, QPointF centre, double pixelSize) const;
+    // Draws centred at a pixel position with a symbol height of pixelSize pixels; the outline is
+    // penScale pixels wide (twice that for the hollow line-only symbols).
+    void Draw(QPainter& painter, QPointF centre, double pixelSize, double penScale = 1.0) const;
     static void drawShape(QPainter& painter, TMarkerStyle style, QPointF centre, double pixelSize,
-                          TColor fillColor, TColor penColor);
+                          TColor fillColor, TColor penColor, double penScale = 1.0);
     // The symbol height in pixels for a marker size on a paint device.
     static double pixelSize(const QFont& chartFont, int size, const QPaintDevice* device);
 

@@ -145,7 +145,7 @@ public:
 
     // Pen width in device pixels: LineWidth on screen, the width of "a" at LineWidth points when
     // printing.
-    int devicePenWidth() const;
+    double devicePenWidth() const;
     // Derived bar width in pixels for the bar styles (also written into MarkerSize).
     void updateBarMarkerSize();
 

@@ -27,39 +27,71 @@ Qt::PenStyle qtPenStyle(LineStyle s) {
     return Qt::SolidLine;
 }
 
-// Collects pixel points of connected runs and hands each run to a sink.
-class RunBuilder {
+// Collects pixel points of connected runs and hands each run to a sink. Whole pixels drop a
+// repeated pixel; smoothed lines keep positions between pixels and drop only a point within a
+// quarter pixel of the last, which no eye can tell apart.
+template <typename Point> class RunBuilder {
 public:
     explicit RunBuilder(size_t reserve) { m_run.reserve(reserve); }
-    void start(QPoint p) {
+    void start(Point p) {
         m_run.clear();
         m_run.push_back(p);
     }
-    void add(QPoint p) {
-        if (m_run.empty() || m_run.back() != p) m_run.push_back(p);
+    void add(Point p) {
+        if (m_run.empty() || !same(m_run.back(), p)) m_run.push_back(p);
     }
     void reset() { m_run.clear(); }
-    const std::vector<QPoint>& run() const { return m_run; }
+    const std::vector<Point>& run() const { return m_run; }
     bool empty() const { return m_run.empty(); }
 
 private:
-    std::vector<QPoint> m_run;
+    static bool same(QPoint a, QPoint b) { return a == b; }
+    static bool same(QPointF a, QPointF b) {
+        return std::fabs(a.x() - b.x()) < 0.25 && std::fabs(a.y() - b.y()) < 0.25;
+    }
+    std::vector<Point> m_run;
 };
+
+// Draws the connected runs of a series' records as polylines, one call per run.
+template <typename Point, typename ToPixel>
+void drawRuns(QPainter& painter, const std::vector<std::unique_ptr<TGraphData>>& points, ToPixel toPixel) {
+    RunBuilder<Point> runs(points.size() + 1);
+    WorldPoint last{};
+    auto flush = [&painter, &runs] {
+        const auto& run = runs.run();
+        if (run.size() > 1) painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+    };
+    for (const auto& record : points) {
+        const TGraphData& r = *record;
+        if (!r.isFiniteSegment()) {
+            flush();
+            runs.reset();
+            continue;
+        }
+        if (runs.empty() || !(r.Prev == last)) {
+            flush();
+            runs.start(toPixel(r.Prev));
+        }
+        runs.add(toPixel(r.Pt));
+        last = r.Pt;
+    }
+    flush();
+}
 
 // One marker symbol rendered into a small transparent image, reused while the symbol stays the same.
 class MarkerSprite {
 public:
-    void draw(QPainter& painter, const TMarker& m, QPoint centre, double pixels) {
+    void draw(QPainter& painter, const TMarker& m, QPoint centre, double pixels, double penScale) {
         if (m_image.isNull() || m.Style != m_key.Style || m.FillColor != m_key.FillColor ||
             m.PenColor != m_key.PenColor || pixels != m_pixels) {
             m_key = m;
             m_pixels = pixels;
-            m_half = static_cast<int>(std::ceil(pixels / 2)) + 3;
+            m_half = static_cast<int>(std::ceil(pixels / 2 + 2 * penScale)) + 1;
             m_image = QImage(2 * m_half + 1, 2 * m_half + 1, QImage::Format_ARGB32_Premultiplied);
             m_image.fill(Qt::transparent);
             QPainter p(&m_image);
             p.setRenderHint(QPainter::Antialiasing, true);
-            m.Draw(p, QPointF(m_half, m_half), pixels);
+            m.Draw(p, QPointF(m_half, m_half), pixels, penScale);
         }
         painter.drawImage(centre.x() - m_half, centre.y() - m_half, m_image);
     }
@@ -73,14 +105,19 @@ private:
 
 } // namespace
 
-int TSeries::devicePenWidth() const {
-    int width = m_lineWidth;
+double TSeries::devicePenWidth() const {
+    // The screen's width grown by the chart's size factor; on paper the width of "a" at that size.
+    const double factor = m_graph ? m_graph->sizeFactor() : 1.0;
+    double width = m_lineWidth * factor;
     if (m_graph && m_graph->isPrinting() && m_graph->canvas()) {
         QFont f = m_graph->chartFont();
-        f.setPointSize(std::max(m_lineWidth, 1));
-        width = QFontMetrics(f, m_graph->canvas()->device()).horizontalAdvance(QLatin1Char('a'));
+        f.setPointSizeF(std::max(m_lineWidth, 1) * factor);
+        width = QFontMetricsF(f, m_graph->canvas()->device()).horizontalAdvance(QLatin1Char('a'));
     }
-    if (m_options.highlightSelected && m_selected) ++width;
+    if (m_options.highlightSelected && m_selected) width += factor;
+    // Unsmoothed lines keep whole pixels, as they always were.
+    const QPainter* painter = m_graph ? m_graph->canvas() : nullptr;
+    if (!painter || !painter->testRenderHint(QPainter::Antialiasing)) width = std::round(width);
     return width;
 }
 
@@ -100,9 +137,8 @@ void TSeries::Draw() {
     if (!painter) return;
     painter->save();
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->setRenderHint(QPainter::Antialiasing, false);
     QPen pen(toQColor(m_color));
-    pen.setWidth(devicePenWidth());
+    pen.setWidthF(devicePenWidth());
     pen.setStyle(qtPenStyle(m_lineStyle));
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
@@ -139,27 +175,15 @@ void TSeries::drawLines(QPainter& painter) const {
             if (r->isFiniteSegment()) drawSegment3D(painter, px(r->Prev), px(r->Pt));
         return;
     }
-    RunBuilder runs(m_points.size() + 1);
-    WorldPoint last{};
-    auto flush = [&painter, &runs] {
-        const auto& run = runs.run();
-        if (run.size() > 1) painter.drawPolyline(run.data(), static_cast<int>(run.size()));
-    };
-    for (size_t i = 0; i < m_points.size(); ++i) {
-        const TGraphData& r = *m_points[i];
-        if (!r.isFiniteSegment()) {
-            flush();
-            runs.reset();
-            continue;
-        }
-        if (runs.empty() || !(r.Prev == last)) {
-            flush();
-            runs.start(px(r.Prev));
-        }
-        runs.add(px(r.Pt));
-        last = r.Pt;
-    }
-    flush();
+    if (painter.testRenderHint(QPainter::Antialiasing)) {
+        // A pixel's centre lies half a pixel into it: a pen of an odd width centred there covers
+        // whole pixels, as the unsmoothed pen does at the rounded position.
+        const double width = std::max(1.0, std::round(painter.pen().widthF()));
+        const QPointF centre = std::fmod(width, 2.0) == 1.0 ? QPointF(0.5, 0.5) : QPointF(0, 0);
+        drawRuns<QPointF>(painter, m_points,
+                          [&g, centre](const WorldPoint& w) { return g.toPixelF(w.X, w.Y) + centre; });
+    } else
+        drawRuns<QPoint>(painter, m_points, px);
 }
 
 void TSeries::drawSegment3D(QPainter& painter, QPoint a, QPoint b) const {
@@ -186,7 +210,7 @@ void TSeries::drawSteps(QPainter& painter) const {
         return;
     }
     const TGraphContext& g = *m_graph;
-    RunBuilder runs(2 * n + 1);
+    RunBuilder<QPoint> runs(2 * n + 1);
     WorldPoint last{};
     auto flush = [&painter, &runs] {
         const auto& run = runs.run();
@@ -218,7 +242,7 @@ void TSeries::drawArea(QPainter& painter) const {
     const double lower = std::min(r.bottom, r.top);
     const int basePx = g.YToPixel(g.yAxisLog() ? std::pow(10.0, lower) : lower);
     painter.setBrush(toQColor(m_color));
-    RunBuilder runs(m_points.size() + 3);
+    RunBuilder<QPoint> runs(m_points.size() + 3);
     WorldPoint last{};
     auto flush = [&painter, &runs, basePx] {
         const auto& run = runs.run();
@@ -307,6 +331,7 @@ void TSeries::drawMarkers(QPainter& painter) const {
     int lastSize = -1;
     double pixels = 0;
     QPoint lastCentre(INT_MIN, INT_MIN);
+    const double factor = g.sizeFactor();
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int i = 0; i < n; ++i) {
         if (!markerDrawnAt(i, n, m_markerStep)) continue;
@@ -319,12 +344,12 @@ void TSeries::drawMarkers(QPainter& painter) const {
         lastCentre = centre;
         if (r.Marker->Size != lastSize) {
             lastSize = r.Marker->Size;
-            pixels = TMarker::pixelSize(font, lastSize, painter.device());
+            pixels = TMarker::pixelSize(font, lastSize, painter.device()) * factor;
         }
         if (raster)
-            sprite.draw(painter, *r.Marker, centre, pixels);
+            sprite.draw(painter, *r.Marker, centre, pixels, factor);
         else
-            r.Marker->Draw(painter, QPointF(centre), pixels);
+            r.Marker->Draw(painter, QPointF(centre), pixels, factor);
     }
 }
 

@@ -143,15 +143,27 @@ std::vector<Tick> linearTicks(const TickScale& scale) {
     const int count = std::min(scale.count, kMaxTickCount);
     const int perMajor = std::max(1, scale.minorPerMajor);
     const int firstMajor = firstMajorIndex(scale.firstTick, scale.step, perMajor);
+    // The first major's place in major steps from zero, when the majors fall on whole multiples.
+    const long double majorStep = static_cast<long double>(scale.step) * perMajor;
+    const long double firstPlace =
+        (scale.firstTick + firstMajor * static_cast<long double>(scale.step)) / majorStep;
+    const long long firstOrder =
+        std::fabs(firstPlace - std::nearbyint(firstPlace)) < 1e-6L && std::fabs(firstPlace) < 1e15L
+            ? static_cast<long long>(std::nearbyint(firstPlace))
+            : 0;
     ticks.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         const long double value = scale.firstTick + static_cast<long double>(i) * scale.step;
         Tick tick;
         tick.value = static_cast<double>(value);
         tick.major = (i - firstMajor) % perMajor == 0;
-        if (tick.major) tick.label = tickLabel(value, scale.step, scale.labelDecimals);
+        if (tick.major) {
+            tick.label = tickLabel(value, scale.step, scale.labelDecimals);
+            tick.order = firstOrder + (i - firstMajor) / perMajor;
+        }
         ticks.push_back(std::move(tick));
     }
+    useScientificFormWhenLong(ticks, static_cast<double>(majorStep));
     return ticks;
 }
 

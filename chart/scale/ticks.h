@@ -44,8 +44,11 @@ TickScale Extend(TickScale scale, int before, int after);
 struct Tick {
     double value = 0.0; // in data values, also on a logarithmic axis
     bool major = false;
-    std::string label;    // major ticks: the text; "10" at a decade of a logarithmic axis
-    std::string exponent; // logarithmic axis: the decade, drawn raised after "10"
+    std::string label;    // major ticks: the text; "10" at a decade, "1.5×10" in the scientific form
+    std::string exponent; // drawn raised after the label: the decade, the scientific exponent
+    // Majors: the tick's place counted in major steps from zero (on a logarithmic axis in decades
+    // over the major decade step), so that labels thinned to every n-th fall on round values.
+    long long order = 0;
 };
 
 // The count ticks of a linear axis from the first tick upwards.
@@ -54,8 +57,18 @@ std::vector<Tick> linearTicks(const TickScale& scale);
 // The ticks of a logarithmic axis whose axis-space ends are left and right (right < left on an
 // inverted axis), in the order from left to right, only those within the range. Ten equal linear
 // steps per decade; the first of each decade is major and labelled "10" with the decade. A range
-// that holds no decade tick labels every tick with its value instead.
-std::vector<Tick> logTicks(double left, double right);
+// that holds fewer than two decade ticks gets linear nice ticks labelled with their values. When
+// ten ticks a decade would be more than `maxTicks` (the room the axis has; 0: no limit), only
+// every k-th decade gets a tick (k = 1, 2, 5, 10, ...) and only round decades are major.
+std::vector<Tick> logTicks(double left, double right, int maxTicks = 0);
+
+// Fixed labels longer than this switch the whole axis to the scientific form.
+inline constexpr std::size_t kMaxFixedLabelLength = 10;
+
+// Rewrites the labels of all majors in the scientific form ("1.5×10" with the exponent "-300" to
+// be raised) when the fixed label of any is longer than kMaxFixedLabelLength. `majorStep` is the
+// distance between majors: each mantissa gets the decimals that step needs, trailing zeros go.
+void useScientificFormWhenLong(std::vector<Tick>& ticks, double majorStep);
 
 // The label of a linear tick: representation noise dropped, `decimals` decimals, a final ".0"
 // removed; a value a millionth of the step or less reads as zero.

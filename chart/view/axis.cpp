@@ -53,7 +53,16 @@ void TAxis::Extend(int before, int after) {
 
 std::vector<Tick> TAxis::ticksToDraw() const {
     const auto [first, second] = endsOf(m_graph.ranges());
-    if (m_log) return logTicks(first, second);
+    if (m_log) {
+        // Room for a tick every three screen pixels along the axis.
+        const int room = std::max(1, axisLength() / (3 * std::max(1, m_graph.scaleUnit())));
+        std::vector<Tick> ticks = logTicks(first, second, room);
+        // Below the clamp every value lands on the clamp's pixel: such a tick would stand there
+        // with a label that is not the clamp's.
+        const double clamp = m_graph.minLogValue();
+        std::erase_if(ticks, [clamp](const Tick& t) { return t.value < clamp * (1 - 1e-12); });
+        return ticks;
+    }
     std::vector<Tick> ticks = linearTicks(m_scale);
     // Ticks are walked from the left (bottom) end: downwards on an inverted axis.
     if (first > second) std::reverse(ticks.begin(), ticks.end());
@@ -66,6 +75,14 @@ QColor TAxis::penColor() const {
 
 QColor TAxis::textColor() const {
     return m_graph.monochromeText() ? QColor(Qt::black) : toQColor(m_font.color);
+}
+
+int TXAxis::axisLength() const {
+    return m_graph.GetPlotRect().width();
+}
+
+int TYAxis::axisLength() const {
+    return m_graph.GetPlotRect().height();
 }
 
 std::pair<double, double> TXAxis::endsOf(const ChartRanges& ranges) const {

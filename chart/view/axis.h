@@ -15,12 +15,16 @@
 #include "chart/scale/ticks.h"
 #include "chart/view/chart_font.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 class QPainter;
+class QPaintDevice;
 
 namespace brelt::chart {
 
@@ -127,11 +131,31 @@ protected:
     // This axis's two ends in the chart's ranges: (left, right) or (bottom, top).
     virtual std::pair<double, double> endsOf(const ChartRanges& ranges) const = 0;
     virtual void setEnds(ChartRanges& ranges, double first, double second) const = 0;
+    virtual int axisLength() const = 0; // pixels along the axis
     // Pen and text colour: black on paper and in picture files.
     QColor penColor() const;
     QColor textColor() const;
-    // "10" centred at x with the decade raised after it; `top` is the label's top edge.
-    void drawLogLabel(QPainter& painter, int x, int top, const Tick& tick) const;
+    // The label fonts on the current canvas: a label, and the exponent raised after it ("10" and
+    // the decade, "1.5×10" and the scientific exponent).
+    struct LabelLook {
+        LabelLook(const TAxis& axis, const QPaintDevice* device);
+        int width(const Tick& tick) const;
+        int height(bool withExponent) const;
+        // The label with its left edge at `left` and its top (the exponent's top) at `top`.
+        void draw(QPainter& painter, int left, int top, const Tick& tick) const;
+
+        QFont base;
+        QFont small;
+        QFontMetrics baseMetrics;
+        QFontMetrics smallMetrics;
+        int gap = 1;   // between a label and its exponent
+        int raise = 0; // how much lower a label with an exponent sits than the exponent's top
+    };
+    // Which of `ticks` get their label: all majors when they stand clear of each other, else only
+    // every n-th, n = 1, 2, 5, 10, ... times the label interval, counted on the majors' places.
+    // `along` gives a value's position in walking order, `farEdge` the axis's end in that measure.
+    std::vector<bool> labelledTicks(const std::vector<Tick>& ticks, const std::function<int(double)>& along,
+                                    int farEdge, const LabelLook& look) const;
 
     TGraph& m_graph;
 
@@ -173,6 +197,7 @@ public:
 protected:
     std::pair<double, double> endsOf(const ChartRanges& ranges) const override;
     void setEnds(ChartRanges& ranges, double first, double second) const override;
+    int axisLength() const override;
 };
 
 class TYAxis final : public TAxis {
@@ -186,6 +211,7 @@ public:
 protected:
     std::pair<double, double> endsOf(const ChartRanges& ranges) const override;
     void setEnds(ChartRanges& ranges, double first, double second) const override;
+    int axisLength() const override;
 };
 
 // Tick presets of the 3D and the flat view (TGraph::SetTicks3D / SetTicks2D call these).

@@ -24,10 +24,10 @@ struct TickGeometry {
     int labelOffset = 0;
 };
 
-TickGeometry tickGeometry(const TAxisTicks& ticks, int unit) {
+TickGeometry tickGeometry(const TAxisTicks& ticks, const TGraph& graph) {
     TickGeometry g;
-    g.major = unit * ticks.MajorLength;
-    g.minor = unit * ticks.MinorLength;
+    g.major = graph.unitsToPixels(ticks.MajorLength);
+    g.minor = graph.unitsToPixels(ticks.MinorLength);
     g.labelOffset = g.major;
     if (ticks.Direction == TTicksDirection::tdIN) {
         g.major = -g.major;
@@ -43,20 +43,21 @@ QRect axisRect(const TGraph& graph) {
     return graph.GetPlotRect().adjusted(w, w, -w, -w);
 }
 
-QFont smallerFont(const TChartFont& font, int points) {
-    TChartFont smaller = font;
-    smaller.size = std::max(1, font.size - points);
-    return smaller.toQFont();
-}
-
 QFont fontAtSize(const TChartFont& font, int size) {
     TChartFont sized = font;
     sized.size = size;
     return sized.toQFont();
 }
 
+// Minus signs are drawn as such (U+2212), not as hyphens.
+QString typeset(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    if (shown.startsWith(QLatin1Char('-'))) shown[0] = QChar(0x2212);
+    return shown;
+}
+
 QString labelText(const Tick& tick) {
-    return QString::fromStdString(tick.label);
+    return typeset(tick.label);
 }
 
 // Where a label starts along its axis: the first at its tick, the others centred, and one that
@@ -67,41 +68,19 @@ int labelStart(int position, int width, bool first, int farEdge) {
     return start;
 }
 
-// The stretch of axis a major label covers when it is drawn: `along` is the tick's pixel along the
-// axis in walking order, `farEdge` the end of the axis in the same measure.
-std::pair<int, int> labelSpan(const Tick& tick, int along, bool first, int farEdge,
-                              const QFontMetrics& metrics) {
-    const int width = metrics.horizontalAdvance(labelText(tick));
-    if (!tick.exponent.empty()) {
-        const int tail = metrics.horizontalAdvance(QStringLiteral("0 ")) +
-                         metrics.horizontalAdvance(QString::fromStdString(tick.exponent));
-        return {along - width / 2, along + tail};
-    }
-    const int start = labelStart(along, width, first, farEdge);
-    return {start, start + width};
+// Only every n-th major is labelled: n runs 1, 2, 5, 10, ... times the axis's own interval, so
+// the labels left stand on round values.
+long long nextInterval(long long n, int base) {
+    long long k = n / base;
+    long long decade = 1;
+    while (k >= 10 * decade)
+        decade *= 10;
+    const long long digit = k / decade;
+    return base * (digit == 1 ? 2 * decade : digit == 2 ? 5 * decade : 10 * decade);
 }
 
-// The label interval in force: the axis's own, widened in whole multiples while neighbouring
-// labels would run into each other (a narrow chart or a large font).
-int crowdFreeInterval(const std::vector<Tick>& ticks, const std::function<int(double)>& along, int farEdge,
-                      const QFontMetrics& metrics, int interval) {
-    std::vector<const Tick*> majors;
-    for (const Tick& tick : ticks)
-        if (tick.major) majors.push_back(&tick);
-    const int gap = metrics.horizontalAdvance(QStringLiteral("0"));
-    const int count = static_cast<int>(majors.size());
-    for (int n = interval; n < count; n += interval) {
-        bool clear = true;
-        int previousEnd = 0;
-        for (int i = 0; i < count && clear; i += n) {
-            const auto [start, end] =
-                labelSpan(*majors[i], along(majors[i]->value), i == 0, farEdge, metrics);
-            clear = i == 0 || start >= previousEnd + gap;
-            previousEnd = end;
-        }
-        if (clear) return n;
-    }
-    return std::max(interval, count);
+bool labelledAt(const Tick& tick, long long interval) {
+    return tick.order % interval == 0;
 }
 
 // The ticks whose pixel lies within one pixel of [low, high]; the others are skipped.
@@ -122,27 +101,93 @@ bool inAxisRange(double value, double low, double high, bool log, double minLogV
 
 } // namespace
 
-void TAxis::drawLogLabel(QPainter& painter, int x, int top, const Tick& tick) const {
-    // "10" centred at the tick, the decade raised after it in a font two points smaller.
-    const QFont base = m_font.toQFont();
-    const QFontMetrics baseMetrics(base, painter.device());
-    const QString ten = labelText(tick);
-    const int tenWidth = baseMetrics.horizontalAdvance(ten);
-    const int exponentStart = x + baseMetrics.horizontalAdvance(QStringLiteral("0 "));
+TAxis::LabelLook::LabelLook(const TAxis& axis, const QPaintDevice* device)
+    : base(scaledFont(&axis.m_graph, axis.m_font.toQFont())),
+      // The raised exponent: two points smaller, as the screen shows it.
+      small(scaledFont(&axis.m_graph, fontAtSize(axis.m_font, std::max(1, axis.m_font.size - 2)))),
+      baseMetrics(base, device), smallMetrics(small, device) {
+    gap = std::max(1, scaledPixels(&axis.m_graph, 1));
+    // The exponent's baseline stands half a capital above the label's; the label moves down by
+    // what the exponent then rises above the label's top.
+    raise = std::max(0, smallMetrics.ascent() - baseMetrics.ascent() + baseMetrics.capHeight() / 2);
+}
+
+int TAxis::LabelLook::width(const Tick& tick) const {
+    const int w = baseMetrics.horizontalAdvance(labelText(tick));
+    if (tick.exponent.empty()) return w;
+    return w + gap + smallMetrics.horizontalAdvance(typeset(tick.exponent));
+}
+
+int TAxis::LabelLook::height(bool withExponent) const {
+    return baseMetrics.height() + (withExponent ? raise : 0);
+}
+
+void TAxis::LabelLook::draw(QPainter& painter, int left, int top, const Tick& tick) const {
+    const QString text = labelText(tick);
+    if (tick.exponent.empty()) {
+        painter.setFont(base);
+        painter.drawText(left, top + baseMetrics.ascent(), text);
+        return;
+    }
     painter.setFont(base);
-    painter.drawText(x - tenWidth / 2, top + baseMetrics.ascent(), ten);
-    const QFont small = smallerFont(m_font, 2);
+    painter.drawText(left, top + raise + baseMetrics.ascent(), text);
     painter.setFont(small);
-    painter.drawText(exponentStart, top + QFontMetrics(small, painter.device()).ascent(),
-                     QString::fromStdString(tick.exponent));
+    painter.drawText(left + baseMetrics.horizontalAdvance(text) + gap, top + smallMetrics.ascent(),
+                     typeset(tick.exponent));
     painter.setFont(base);
+}
+
+std::vector<bool> TAxis::labelledTicks(const std::vector<Tick>& ticks,
+                                       const std::function<int(double)>& along, int farEdge,
+                                       const LabelLook& look) const {
+    // Labels stand at least the width of "0" apart. Failing that, only every n-th major keeps its
+    // label: first n = 1, 2, 5, 10, ... times the axis's own interval counted on the majors' places
+    // (round values, round decades); if that leaves fewer than two labels, every n-th from the
+    // first; if nothing stands clear, the first label alone.
+    const int gap = look.baseMetrics.horizontalAdvance(QStringLiteral("0"));
+    std::vector<size_t> majors;
+    long long spread = 1; // how far the majors' places run
+    for (size_t i = 0; i < ticks.size(); ++i)
+        if (ticks[i].major) {
+            majors.push_back(i);
+            spread = std::max(spread, std::llabs(ticks[i].order) + 1);
+        }
+    auto trial = [&](const std::function<bool(size_t, size_t)>& chosen, std::vector<bool>& labelled) {
+        labelled.assign(ticks.size(), false);
+        int count = 0;
+        int previousEnd = 0;
+        for (size_t k = 0; k < majors.size(); ++k) {
+            const size_t i = majors[k];
+            if (!chosen(k, i)) continue;
+            const int width = look.width(ticks[i]);
+            const int start = labelStart(along(ticks[i].value), width, count == 0, farEdge);
+            if (count > 0 && start < previousEnd + gap) return -1;
+            previousEnd = start + width;
+            labelled[i] = true;
+            ++count;
+        }
+        return count;
+    };
+    std::vector<bool> labelled;
+    const int wanted = majors.size() > 1 ? 2 : 1;
+    const int base = labelInterval();
+    for (long long n = base; n <= 2 * spread; n = nextInterval(n, base))
+        if (trial([&](size_t, size_t i) { return labelledAt(ticks[i], n); }, labelled) >= wanted)
+            return labelled;
+    for (size_t n = static_cast<size_t>(base); n < majors.size(); n += static_cast<size_t>(base))
+        if (trial([n](size_t k, size_t) { return k % n == 0; }, labelled) >= wanted) return labelled;
+    trial([](size_t k, size_t) { return k == 0; }, labelled);
+    return labelled;
 }
 
 void TXAxis::Draw() {
     QPainter* painter = m_graph.canvas();
     if (!painter) return;
     painter->save();
-    const TickGeometry g = tickGeometry(Ticks(), m_graph.scaleUnit());
+    // Axis lines and ticks run along the pixel grid: sharp without smoothing.
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    const TickGeometry g = tickGeometry(Ticks(), m_graph);
+    const int pen = m_graph.penPixels(lineWidth());
     const QRect plot = m_graph.GetPlotRect();
     const QRect rect = axisRect(m_graph);
     const int y0 = rect.bottom();
@@ -152,7 +197,7 @@ void TXAxis::Draw() {
 
     // Grid first, so that ticks and the axis line stay on top of it.
     if (Grid()) {
-        painter->setPen(QPen(toQColor(GridColor()), 1, Qt::SolidLine));
+        painter->setPen(QPen(toQColor(GridColor()), m_graph.penPixels(1), Qt::SolidLine));
         for (const Tick& tick : ticks) {
             const int x = m_graph.XToPixel(tick.value);
             if (x < plot.left() || x > plot.right()) continue;
@@ -161,55 +206,53 @@ void TXAxis::Draw() {
         }
     }
 
-    painter->setPen(QPen(penColor(), lineWidth(), Qt::SolidLine));
+    painter->setPen(QPen(penColor(), pen, Qt::SolidLine, Qt::FlatCap));
     if (Visible() && axisLine()) {
         const int right = depth > 0 ? rect.right() - m_graph.framePixelWidth() : rect.right();
         painter->drawLine(rect.left(), y0, right, y0);
     }
 
-    const QFont labelFont = Font().toQFont();
-    painter->setFont(labelFont);
-    const QFontMetrics metrics(labelFont, painter->device());
+    const LabelLook look(*this, painter->device());
+    painter->setFont(look.base);
     if (Visible() && !Name().isEmpty()) {
-        const int g8 = textHeight(&m_graph, fontAtSize(Font(), 8), QStringLiteral("Aj"));
-        const QFont nameFont = NameFont().toQFont();
+        const int g8 =
+            textHeight(&m_graph, scaledFont(&m_graph, fontAtSize(Font(), 8)), QStringLiteral("Aj"));
+        const QFont nameFont = scaledFont(&m_graph, NameFont().toQFont());
         const QFontMetrics nameMetrics(nameFont, painter->device());
         const int width = nameMetrics.horizontalAdvance(Name());
         const int x = (rect.left() + rect.right()) / 2 - width / 2;
         painter->save();
         painter->setPen(m_graph.monochromeText() ? QColor(Qt::black) : toQColor(NameFont().color));
         painter->setFont(nameFont);
-        painter->drawText(x, y0 + g.labelOffset + g8 + 3 + nameMetrics.ascent(), Name());
+        painter->drawText(x, y0 + g.labelOffset + g8 + m_graph.scaledPixels(3) + nameMetrics.ascent(),
+                          Name());
         painter->restore();
     }
 
     const bool shown = Visible() && numericLabels();
     const int labelTop = y0 + g.labelOffset;
-    const int interval = crowdFreeInterval(
-        ticks, [this](double v) { return m_graph.XToPixel(v); }, rect.right(), metrics, labelInterval());
-    int majorIndex = 0;
+    // Beside raised exponents plain labels ("0") keep the others' baseline.
+    const bool raised =
+        std::any_of(ticks.begin(), ticks.end(), [](const Tick& t) { return !t.exponent.empty(); });
+    const std::vector<bool> labelled = labelledTicks(
+        ticks, [this](double v) { return m_graph.XToPixel(v); }, rect.right(), look);
     bool firstLabel = true;
-    for (const Tick& tick : ticks) {
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const Tick& tick = ticks[i];
         const int x = m_graph.XToPixel(tick.value);
         // The whole plot width counts, so that ticks at the range's very ends keep their labels.
         const bool inside = x >= plot.left() && x <= plot.right();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x, y0, x, y0 + g.major);
-            if (shown && inside && majorIndex % interval == 0) {
+            if (shown && inside && labelled[i]) {
                 painter->save();
                 painter->setPen(textColor());
-                if (!tick.exponent.empty()) {
-                    drawLogLabel(*painter, x, labelTop, tick);
-                } else {
-                    const QString text = labelText(tick);
-                    const int width = metrics.horizontalAdvance(text);
-                    const int start = labelStart(x, width, firstLabel, rect.right());
-                    painter->drawText(start, labelTop + metrics.ascent(), text);
-                }
+                const int width = look.width(tick);
+                const int top = labelTop + (raised && tick.exponent.empty() ? look.raise : 0);
+                look.draw(*painter, labelStart(x, width, firstLabel, rect.right()), top, tick);
                 painter->restore();
                 firstLabel = false;
             }
-            ++majorIndex;
         } else if (shown && Ticks().MinorVisible && x >= plot.left() - 1 && x <= plot.right() + 1) {
             painter->drawLine(x, y0, x, y0 + g.minor);
         }
@@ -225,8 +268,8 @@ void TXAxis::Draw() {
             painter->drawLine(x, y0, x, y0 + g.major);
             painter->save();
             painter->setPen(textColor());
-            const int width = metrics.horizontalAdvance(label.text);
-            painter->drawText(x - width / 2, labelTop + metrics.ascent(), label.text);
+            const int width = look.baseMetrics.horizontalAdvance(label.text);
+            painter->drawText(x - width / 2, labelTop + look.baseMetrics.ascent(), label.text);
             painter->restore();
         }
     }
@@ -237,7 +280,9 @@ void TYAxis::Draw() {
     QPainter* painter = m_graph.canvas();
     if (!painter) return;
     painter->save();
-    const TickGeometry g = tickGeometry(Ticks(), m_graph.scaleUnit());
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    const TickGeometry g = tickGeometry(Ticks(), m_graph);
+    const int pen = m_graph.penPixels(lineWidth());
     const QRect plot = m_graph.GetPlotRect();
     const QRect rect = axisRect(m_graph);
     const int x0 = rect.left();
@@ -246,7 +291,7 @@ void TYAxis::Draw() {
         ticksToDraw(), [this](double v) { return m_graph.YToPixel(v); }, plot.top(), plot.bottom());
 
     if (Grid()) {
-        painter->setPen(QPen(toQColor(GridColor()), 1, Qt::SolidLine));
+        painter->setPen(QPen(toQColor(GridColor()), m_graph.penPixels(1), Qt::SolidLine));
         for (const Tick& tick : ticks) {
             const int y = m_graph.YToPixel(tick.value);
             if (y < plot.top() || y > plot.bottom()) continue;
@@ -255,17 +300,19 @@ void TYAxis::Draw() {
         }
     }
 
-    painter->setPen(QPen(penColor(), lineWidth(), Qt::SolidLine));
+    painter->setPen(QPen(penColor(), pen, Qt::SolidLine, Qt::FlatCap));
     if (Visible() && axisLine()) {
         const int top = depth > 0 ? rect.top() + m_graph.framePixelWidth() : rect.top();
         painter->drawLine(x0, rect.bottom(), x0, top);
     }
 
-    const QFont labelFont = Font().toQFont();
+    const LabelLook look(*this, painter->device());
+    const QFont labelFont = look.base;
     painter->setFont(labelFont);
-    const QFontMetrics metrics(labelFont, painter->device());
-    const int hAj = textHeight(&m_graph, labelFont, QStringLiteral("Aj"));
-    const int labelLeft = x0 - g.labelOffset - hAj;
+    const bool raised =
+        std::any_of(ticks.begin(), ticks.end(), [](const Tick& t) { return !t.exponent.empty(); });
+    // The labels' tops face left; a raised exponent widens them by its rise.
+    const int labelLeft = x0 - g.labelOffset - look.height(raised);
     // Text turned to read upwards, its top facing left; `start` counts upwards (minus screen y).
     auto drawUpwards = [&](const QFont& font, int left, int start, const QString& text, QColor color) {
         painter->save();
@@ -278,7 +325,7 @@ void TYAxis::Draw() {
     };
 
     if (Visible() && !Name().isEmpty()) {
-        const QFont nameFont = NameFont().toQFont();
+        const QFont nameFont = scaledFont(&m_graph, NameFont().toQFont());
         const int width = QFontMetrics(nameFont, painter->device()).horizontalAdvance(Name());
         const int left = labelLeft - textHeight(&m_graph, nameFont, QStringLiteral("()"));
         const int middle = (rect.top() + rect.bottom()) / 2;
@@ -287,33 +334,27 @@ void TYAxis::Draw() {
     }
 
     const bool shown = Visible() && numericLabels();
-    const int interval = crowdFreeInterval(
-        ticks, [this](double v) { return -m_graph.YToPixel(v); }, -rect.top(), metrics, labelInterval());
-    int majorIndex = 0;
+    const std::vector<bool> labelled = labelledTicks(
+        ticks, [this](double v) { return -m_graph.YToPixel(v); }, -rect.top(), look);
     bool firstLabel = true;
-    for (const Tick& tick : ticks) {
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const Tick& tick = ticks[i];
         const int y = m_graph.YToPixel(tick.value);
         const bool inside = y >= plot.top() && y <= plot.bottom();
         if (tick.major) {
             if (shown && inside && Ticks().MajorVisible) painter->drawLine(x0, y, x0 - g.major, y);
-            if (shown && inside && majorIndex % interval == 0) {
-                if (!tick.exponent.empty()) {
-                    painter->save();
-                    painter->setPen(textColor());
-                    painter->translate(labelLeft, y);
-                    painter->rotate(-90);
-                    drawLogLabel(*painter, 0, 0, tick);
-                    painter->restore();
-                } else {
-                    const QString text = labelText(tick);
-                    const int width = metrics.horizontalAdvance(text);
-                    // Measured upwards from the bottom: the far edge is the top of the axis.
-                    const int start = labelStart(-y, width, firstLabel, -rect.top());
-                    drawUpwards(labelFont, labelLeft, start, text, textColor());
-                }
+            if (shown && inside && labelled[i]) {
+                // Measured upwards from the bottom: the far edge is the top of the axis.
+                const int width = look.width(tick);
+                const int start = labelStart(-y, width, firstLabel, -rect.top());
+                painter->save();
+                painter->setPen(textColor());
+                painter->translate(labelLeft, 0);
+                painter->rotate(-90);
+                look.draw(*painter, start, raised && tick.exponent.empty() ? look.raise : 0, tick);
+                painter->restore();
                 firstLabel = false;
             }
-            ++majorIndex;
         } else if (shown && Ticks().MinorVisible && y >= plot.top() - 1 && y <= plot.bottom() + 1) {
             painter->drawLine(x0, y, x0 - g.minor, y);
         }
@@ -327,7 +368,7 @@ void TYAxis::Draw() {
                 continue;
             const int y = m_graph.YToPixel(label.value);
             painter->drawLine(x0, y, x0 - g.major, y);
-            const int width = metrics.horizontalAdvance(label.text);
+            const int width = look.baseMetrics.horizontalAdvance(label.text);
             drawUpwards(labelFont, labelLeft, -y - width / 2, label.text, textColor());
         }
     }

@@ -45,7 +45,7 @@ void TColorLegend::layout(QRect& r) {
         m_box = QRect();
         return;
     }
-    const QFont font = legendFont();
+    const QFont font = scaledFont(m_graph, legendFont());
     const int h = textHeight(m_graph, font);
     int textW = 0;
     for (const ColorCell& c : m_cells)
@@ -65,7 +65,7 @@ void TColorLegend::Draw() {
     QPainter& p = *m_graph->canvas();
     p.save();
     p.setClipping(false);
-    const QFont font = legendFont();
+    const QFont font = scaledFont(m_graph, legendFont());
     p.setFont(font);
     const QFontMetrics metrics(font, p.device());
     const int h = metrics.height();

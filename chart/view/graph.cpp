@@ -53,7 +53,7 @@ TGraph::TGraph()
       m_title(std::make_unique<TGraphTitle>(this)), m_foot(std::make_unique<TGraphTitle>(this)),
       m_info(std::make_unique<TGraphInfo>(this)) {
     createAxesAndZoom();
-    m_scaleUnit = measureScaleUnit();
+    measureScaleUnit();
     m_image = QImage(1, 1, QImage::Format_RGB32);
     m_image.fill(Qt::white);
 }
@@ -172,7 +172,8 @@ void TGraph::computeTransform() {
 
 int TGraph::framePixelWidth() const {
     if (!m_frame.Visible) return 0;
-    return m_frame.Width < 2 ? std::max(0, m_frame.Width) : m_scaleUnit * m_frame.Width;
+    return m_frame.Width < 2 ? penPixels(std::max(0, m_frame.Width)) * (m_frame.Width > 0)
+                             : unitsToPixels(m_frame.Width);
 }
 
 int TGraph::textHeight(const QFont& font, const QString& text) const {
@@ -183,10 +184,35 @@ int TGraph::textWidth(const QFont& font, const QString& text) const {
     return chart::textWidth(this, font, text);
 }
 
-int TGraph::measureScaleUnit() const {
+void TGraph::measureScaleUnit() {
+    // Measured at size 1 and then grown: a font of a fraction of a point measures too coarsely to
+    // grow in step with the picture.
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(1.0);
-    return std::max(1, chart::textHeight(this, font, QStringLiteral("a")));
+    m_unitOne = std::max(1, chart::textHeight(this, font, QStringLiteral("a")));
+    m_scaleUnit = std::max(1, unitsToPixels(1));
+}
+
+int TGraph::unitsToPixels(double units) const {
+    return roundEven(m_unitOne * m_sizeFactor * units);
+}
+
+int TGraph::scaledPixels(double pixels) const {
+    return chart::scaledPixels(this, pixels);
+}
+
+int TGraph::penPixels(int width) const {
+    return chart::penPixels(this, width);
+}
+
+QPointF TGraph::toPixelF(double x, double y) const {
+    auto pixel = [](long double v) {
+        const double d = static_cast<double>(v);
+        return std::isfinite(d) ? std::clamp(d, -4.0e6, 4.0e6) : (d > 0 ? 4.0e6 : -4.0e6);
+    };
+    const double xv = xAxisLog() ? std::log10(std::max(x, m_minLogValue)) : x;
+    const double yv = yAxisLog() ? std::log10(std::max(y, m_minLogValue)) : y;
+    return QPointF(pixel(m_kx * xv + m_bx), pixel(m_ky * yv + m_by));
 }
 
 void TGraph::SetView3D(double v) {
@@ -257,37 +283,30 @@ void TGraph::Draw() {
     if (m_host) m_host->imageChanged();
 }
 
-void TGraph::DrawTo(QPaintDevice& device, const QRect& area, OutputKind kind) {
+void TGraph::DrawTo(QPaintDevice& device, const QRect& area, OutputKind kind, double sizeFactor) {
     if (m_drawing) return;
-    const QRect screenArea = m_wholeArea;
-    {
-        QPainter painter(&device);
-        m_canvas = &painter;
-        m_output = kind;
-        m_wholeArea = area;
-        drawSteps();
-        m_canvas = nullptr;
-    }
-    // Back to the screen: its own measures and plot rectangle.
-    m_output = OutputKind::Screen;
-    m_wholeArea = screenArea;
-    m_scaleUnit = measureScaleUnit();
-    Layout();
+    QPainter painter(&device);
+    DrawOn(painter, area, kind, sizeFactor);
 }
 
-void TGraph::DrawOn(QPainter& painter, const QRect& area, OutputKind kind) {
+void TGraph::DrawOn(QPainter& painter, const QRect& area, OutputKind kind, double sizeFactor) {
     if (m_drawing) return;
     const QRect screenArea = m_wholeArea;
+    const ChartRanges screenRanges = m_ranges;
     painter.save();
     m_canvas = &painter;
     m_output = kind;
     m_wholeArea = area;
+    m_sizeFactor = sizeFactor > 0 && std::isfinite(sizeFactor) ? sizeFactor : 1.0;
     drawSteps();
     m_canvas = nullptr;
     painter.restore();
+    // Back to the screen: its own measures, ranges and plot rectangle.
     m_output = OutputKind::Screen;
+    m_sizeFactor = 1.0;
     m_wholeArea = screenArea;
-    m_scaleUnit = measureScaleUnit();
+    measureScaleUnit();
+    m_ranges = screenRanges;
     Layout();
 }
 
@@ -295,8 +314,11 @@ void TGraph::drawSteps() {
     QPainter& p = *m_canvas;
     DrawingGuard guard(m_drawing, m_canvas);
     if (m_host) m_host->setChartCursor(ChartCursor::Hourglass);
-    m_scaleUnit = measureScaleUnit();
+    measureScaleUnit();
     p.setClipping(false);
+    // Frames, axes and ticks run along the pixel grid and stay sharp; curves are smoothed below.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setPen(Qt::black);
     for (const auto& layer : m_layers) {
         auto* series = dynamic_cast<TSeries*>(layer.get());
@@ -329,12 +351,14 @@ void TGraph::drawSteps() {
         setLayerClip();
         if (layer->Visible()) {
             p.save();
+            p.setRenderHint(QPainter::Antialiasing, m_antialiased);
             layer->Draw();
             p.restore();
         }
     }
     if (m_afterDraw) m_afterDraw(*this);
     p.setClipping(false);
+    p.setRenderHint(QPainter::Antialiasing, false);
     if (m_legend->Style == TLegendStyle::lsInside) m_legend->Draw();
     if (m_info->Visible()) m_info->Draw();
     if (m_host) {
@@ -387,7 +411,7 @@ void TGraph::applyMarkerMargins() {
     const AxisFacts y = yFacts();
     if (bars && x.log) return;
     const int m = MaxMarkerSize();
-    const int a = bars ? roundEven(m * 2.0 / 3.0) : roundEven(static_cast<double>(m_scaleUnit) * m * 1.6);
+    const int a = bars ? roundEven(m * 2.0 / 3.0) : unitsToPixels(m * 1.6);
     const long double pixels = m == 0 ? 2 : a + 1;
     const double dx = static_cast<double>(pixels / std::fabs(m_kx));
     const double dy = static_cast<double>(pixels / std::fabs(m_ky));
@@ -443,11 +467,16 @@ void TGraph::Layout() {
     // 3. The Y labels and name at the left.
     if (y.visible) {
         left = area.left() + roundEven(1.8 * textHeight(y.labelFont, QStringLiteral("()")));
-        if (y.ticksOut) left += m_scaleUnit * y.majorLength;
+        if (y.ticksOut) left += unitsToPixels(y.majorLength);
         if (!y.name.isEmpty()) left += textHeight(y.nameFont, QStringLiteral("()"));
     }
     // 4. Title, legends, foot.
     QRect r(QPoint(left, top), QPoint(right, bottom));
+    // The title keeps a third of its line height from the top edge.
+    if (m_title->shown())
+        r.setTop(
+            r.top() +
+            roundEven(textHeight(scaledFont(this, m_title->Font.toQFont()), QStringLiteral("()")) / 3.0));
     m_title->reserveTop(r);
     m_legend->layout(r, m_output == OutputKind::Printer || m_output == OutputKind::Preview,
                      left - area.left());
@@ -466,7 +495,7 @@ void TGraph::Layout() {
     top += roundEven(gap) + m_depth3D;
     // 7. Bottom: ticks, labels, name.
     if (x.visible) {
-        if (x.ticksOut) bottom -= m_scaleUnit * x.majorLength;
+        if (x.ticksOut) bottom -= unitsToPixels(x.majorLength);
         const double factor = m_foot->hasText() ? 1.75 : 2.1;
         bottom -= roundEven(factor * textHeight(x.labelFont, QStringLiteral("()")));
         if (!x.name.isEmpty()) bottom -= textHeight(x.nameFont, QStringLiteral("()"));
@@ -549,10 +578,10 @@ void TGraph::drawFrame() {
         const QPoint floor[] = {plot.bottomLeft(), back.bottomLeft(), back.bottomRight(), plot.bottomRight()};
         p.setBrush(toQColor(darken(frameColor, 80)));
         p.drawPolygon(floor, 4);
-        p.setPen(QPen(toQColor(darken(frameColor, 128)), 1));
+        p.setPen(QPen(toQColor(darken(frameColor, 128)), penPixels(1)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(back);
-        p.setPen(QPen(toQColor(lineColor), 1));
+        p.setPen(QPen(toQColor(lineColor), penPixels(1)));
         p.drawLine(plot.topLeft(), back.topLeft());
         p.drawLine(plot.bottomLeft(), back.bottomLeft());
         p.drawLine(plot.bottomRight(), back.bottomRight());
@@ -569,7 +598,7 @@ void TGraph::drawFrame() {
             p.fillRect(QRect(r + 1, t, w, b - t + 1), band);
         }
         if (m_frame.Visible && m_frame.Style != TBorderStyle::bsNone) {
-            p.setPen(QPen(toQColor(lineColor), 1));
+            p.setPen(QPen(toQColor(lineColor), penPixels(1)));
             p.setBrush(Qt::NoBrush);
             p.drawRect(plot);
         }

@@ -35,7 +35,9 @@ class SettingsStore;
 class ChartTextReader;
 
 // What the surface is being drawn for: some steps paint differently on paper and in files.
-enum class OutputKind { Screen, Printer, Preview, Picture };
+// Picture: a vector file (SVG, PDF) with black text; Bitmap: a PNG or BMP file or the clipboard's
+// bitmap, drawn apart from the screen image with the screen's colours.
+enum class OutputKind { Screen, Printer, Preview, Picture, Bitmap };
 
 // The control around the engine: status-bar panels, the cursor, the pop-up menu, message pumping.
 // TPlot implements it; a bare engine (tests, the command line) has none.
@@ -72,11 +74,15 @@ public:
     virtual void MouseUp(MouseButton button, ShiftState shift, int x, int y);
     virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
 
-    // Draws the whole chart onto another device (printer page, SVG, PDF) over `area`.
-    void DrawTo(QPaintDevice& device, const QRect& area, OutputKind kind);
+    // Draws the whole chart onto another device (printer page, SVG, PDF, a picture's bitmap) over
+    // `area`, every size of the screen look grown by `sizeFactor`: font points, the scale unit (and
+    // with it tick lengths, wide frames, the legend's shadow, marker margins), line widths, marker
+    // sizes and fixed gaps. Sizes the device itself grows (points on a printer page) grow further.
+    // The screen image and its layout are left as they were.
+    void DrawTo(QPaintDevice& device, const QRect& area, OutputKind kind, double sizeFactor = 1.0);
     // The same on a painter that is already open (a printed page also holds label blocks and a
     // border); the painter's state is kept.
-    void DrawOn(QPainter& painter, const QRect& area, OutputKind kind);
+    void DrawOn(QPainter& painter, const QRect& area, OutputKind kind, double sizeFactor = 1.0);
     // The screen bitmap; a new size makes a new bitmap (drawn by the next Draw).
     const QImage& image() const { return m_image; }
     void SetImageSize(const QSize& size);
@@ -115,13 +121,22 @@ public:
     // Drawing state.
     QPainter* canvas() const override { return m_canvas; }
     int scaleUnit() const override { return m_scaleUnit; }
+    double sizeFactor() const override { return m_sizeFactor; }
+    QPointF toPixelF(double x, double y) const override;
+    // `units` scale units in pixels, without rounding the unit first (tick lengths).
+    int unitsToPixels(double units) const;
+    int scaledPixels(double pixels) const;
+    int penPixels(int width) const;
     QFont chartFont() const override { return m_font.toQFont(); }
     int depth3D() const override { return m_depth3D; }
     bool isPrinting() const override { return m_output == OutputKind::Printer; }
     bool isPreviewing() const { return m_output == OutputKind::Preview; }
     OutputKind outputKind() const { return m_output; }
-    // Labels and axis pens are black on paper and in picture files.
-    bool monochromeText() const { return m_output != OutputKind::Screen; }
+    // Labels and axis pens are black on paper and in vector picture files.
+    bool monochromeText() const {
+        return m_output == OutputKind::Printer || m_output == OutputKind::Preview ||
+               m_output == OutputKind::Picture;
+    }
     bool isDrawing() const override { return m_drawing; }
     TColor plotAreaColor() const override { return m_color; }
     int framePixelWidth() const;
@@ -134,6 +149,9 @@ public:
     void SetColor(TColor c) { m_color = c; }
     TColor BackColor() const { return m_backColor; }
     void SetBackColor(TColor c) { m_backColor = c; }
+    // Curves, legend samples and markers smoothed between pixels; off gives the sharp stepped look.
+    bool Antialiased() const { return m_antialiased; }
+    void SetAntialiased(bool v) { m_antialiased = v; }
     bool ClipMarkers() const { return m_clipMarkers; }
     void SetClipMarkers(bool v) { m_clipMarkers = v; }
     double Exaggerate() const { return m_exaggerate; }
@@ -243,7 +261,7 @@ private:
     bool overSeriesLegend(int x, int y) const;
     void updateStatus(int x, int y);
     const TContour* firstContour() const; // the contour map whose value the status bar reads out
-    int measureScaleUnit() const;
+    void measureScaleUnit();
 
     QPainter* m_canvas = nullptr;
     QImage m_image;
@@ -255,12 +273,15 @@ private:
     long double m_kx = 1, m_bx = 0, m_ky = -1, m_by = 0;
     int m_depth3D = 0;
     int m_scaleUnit = 1;
+    double m_unitOne = 1.0; // the scale unit on this canvas at size factor 1
+    double m_sizeFactor = 1.0;
     TChartFont m_font;
     OutputKind m_output = OutputKind::Screen;
 
     TColor m_color = clWhite;
     TColor m_backColor = clBtnFace;
     bool m_clipMarkers = false;
+    bool m_antialiased = true;
     double m_exaggerate = 0;
     double m_minLogValue = 1e-10;
     bool m_animated = false;

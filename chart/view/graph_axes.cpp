@@ -2,6 +2,7 @@
 // tick presets of the 3D and flat views, and the zoom's share of the mouse.
 #include "chart/view/axis.h"
 #include "chart/view/graph.h"
+#include "chart/view/text_metrics.h"
 #include "chart/view/zoom.h"
 
 #include <QPainter>
@@ -58,7 +59,7 @@ void TGraph::SetTicks2D() {
 }
 
 namespace {
-TGraph::AxisFacts factsOf(const TAxis& axis) {
+TGraph::AxisFacts factsOf(const TGraph& graph, const TAxis& axis) {
     TGraph::AxisFacts f;
     f.visible = axis.Visible();
     f.log = axis.Log();
@@ -68,8 +69,8 @@ TGraph::AxisFacts factsOf(const TAxis& axis) {
     f.minimum = axis.Minimum();
     f.maximum = axis.Maximum();
     f.name = axis.Name();
-    f.labelFont = axis.Font().toQFont();
-    f.nameFont = axis.NameFont().toQFont();
+    f.labelFont = scaledFont(&graph, axis.Font().toQFont());
+    f.nameFont = scaledFont(&graph, axis.NameFont().toQFont());
     f.ticksOut = axis.Ticks().Direction == TTicksDirection::tdOut;
     f.majorLength = axis.Ticks().MajorLength;
     f.decimals = axis.Decimals();
@@ -78,11 +79,11 @@ TGraph::AxisFacts factsOf(const TAxis& axis) {
 } // namespace
 
 TGraph::AxisFacts TGraph::xFacts() const {
-    return factsOf(*m_xAxis);
+    return factsOf(*this, *m_xAxis);
 }
 
 TGraph::AxisFacts TGraph::yFacts() const {
-    return factsOf(*m_yAxis);
+    return factsOf(*this, *m_yAxis);
 }
 
 bool TGraph::zoomEnabled() const {

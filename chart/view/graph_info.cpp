@@ -1,5 +1,7 @@
 #include "chart/view/graph_info.h"
 
+#include "chart/view/text_metrics.h"
+
 #include <QPainter>
 
 namespace brelt::chart {
@@ -37,7 +39,7 @@ void TGraphInfo::Draw() {
     QPainter& p = *m_graph->canvas();
     p.save();
     p.setClipping(false);
-    const QFont font = Font.toQFont();
+    const QFont font = scaledFont(m_graph, Font.toQFont());
     p.setFont(font);
     const QFontMetrics metrics(font, p.device());
     const int pad = std::max(2, metrics.height() / 4);

@@ -51,6 +51,7 @@ void TGraph::SaveSettings(SettingsStore& s, const QString& section) const {
     s.writeDouble(section, QStringLiteral("Plot_View3D"), m_view3D);
     s.writeDouble(section, QStringLiteral("Plot_MinLogValue"), m_minLogValue);
     s.writeBool(section, QStringLiteral("Plot_ClipMarkers"), m_clipMarkers);
+    s.writeBool(section, QStringLiteral("Plot_Antialiased"), m_antialiased);
     m_xAxis->SaveSettings(s, section);
     m_yAxis->SaveSettings(s, section);
     saveTitle(s, section, QStringLiteral("Title"), *m_title);
@@ -95,6 +96,7 @@ void TGraph::LoadSettings(const SettingsStore& s, const QString& section) {
     SetView3D(s.readDouble(section, QStringLiteral("Plot_View3D"), m_view3D));
     SetMinLogValue(s.readDouble(section, QStringLiteral("Plot_MinLogValue"), m_minLogValue));
     m_clipMarkers = s.readBool(section, QStringLiteral("Plot_ClipMarkers"), m_clipMarkers);
+    m_antialiased = s.readBool(section, QStringLiteral("Plot_Antialiased"), m_antialiased);
     m_xAxis->LoadSettings(s, section);
     m_yAxis->LoadSettings(s, section);
     loadTitle(s, section, QStringLiteral("Title"), *m_title);

@@ -21,7 +21,9 @@ void TGraphTitle::SetText(const QString& text) {
 }
 
 int TGraphTitle::blockHeight() const {
-    return shown() ? static_cast<int>(m_lines.size()) * textHeight(m_graph, Font.toQFont()) : 0;
+    return shown()
+               ? static_cast<int>(m_lines.size()) * textHeight(m_graph, scaledFont(m_graph, Font.toQFont()))
+               : 0;
 }
 
 void TGraphTitle::reserveTop(QRect& r) {
@@ -45,7 +47,7 @@ void TGraphTitle::Draw(QPainter& painter, bool monochrome) const {
     if (!shown()) return;
     painter.save();
     painter.setClipping(false);
-    const QFont font = Font.toQFont();
+    const QFont font = scaledFont(m_graph, Font.toQFont());
     painter.setFont(font);
     const QFontMetrics metrics(font, painter.device());
     const int h = metrics.height();

@@ -24,9 +24,14 @@ TLegend::TLegend(TGraphContext* graph, const QString& text) : m_graph(graph) {
     setText(text);
 }
 
+QString TLegend::shownText(const QFont& font) const {
+    if (m_textLimit <= 0) return m_text;
+    return QFontMetrics(font, measuringDevice(m_graph)).elidedText(m_text, Qt::ElideMiddle, m_textLimit);
+}
+
 int TLegend::GetWidth(const QFont& font) const {
     if (!m_visible) return 0;
-    return textWidth(m_graph, font, m_text) + textWidth(m_graph, font, kSampleFieldText);
+    return textWidth(m_graph, font, shownText(font)) + textWidth(m_graph, font, kSampleFieldText);
 }
 
 int TLegend::GetHeight(const QFont& font) const {
@@ -45,13 +50,13 @@ void TLegend::Draw(QPainter& painter, const QFont& font, int rowHeight) const {
     painter.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font, painter.device());
     const int y = m_position.y() + rowHeight / 8 + metrics.ascent();
-    painter.drawText(QPoint(m_position.x() + field, y), m_text);
+    painter.drawText(QPoint(m_position.x() + field, y), shownText(font));
     painter.restore();
 }
 
 void TLegend::DrawSample(QPainter& painter, const QRect& field) const {
     const int y = field.top() + field.height() / 2;
-    painter.setPen(QPen(toQColor(m_color), 1));
+    painter.setPen(QPen(toQColor(m_color), penPixels(m_graph, 1)));
     painter.drawLine(field.left() + field.width() / 4, y, field.left() + field.width() * 3 / 4, y);
 }
 
@@ -80,7 +85,7 @@ void TLineLegend::DrawSample(QPainter& painter, const QRect& field) const {
     const int x1 = field.left() + field.width() / 4;
     const int x2 = field.left() + field.width() * 3 / 4;
     const int y = field.top() + field.height() / 2;
-    const int width = std::max(1, m_look.lineWidth);
+    const int width = penPixels(m_graph, m_look.lineWidth);
     QPen pen(color, width, penStyleOf(m_look.lineStyle));
     painter.setBrush(Qt::NoBrush);
     bool marker = false;
@@ -126,9 +131,11 @@ void TLineLegend::DrawSample(QPainter& painter, const QRect& field) const {
     }
     if (marker && m_look.markerStyle != TMarkerStyle::msNone) {
         const QFont font = m_graph ? m_graph->chartFont() : QFont(QStringLiteral("Arial"));
-        const double size = TMarker::pixelSize(font, m_look.markerSize, painter.device());
+        const double factor = m_graph ? m_graph->sizeFactor() : 1.0;
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const double size = TMarker::pixelSize(font, m_look.markerSize, painter.device()) * factor;
         TMarker::drawShape(painter, m_look.markerStyle, QPointF((x1 + x2) / 2.0, y), size,
-                           m_look.markerFillColor, m_look.markerPenColor);
+                           m_look.markerFillColor, m_look.markerPenColor, factor);
     }
 }
 
@@ -142,7 +149,7 @@ void TContourLegend::DrawSample(QPainter& painter, const QRect& field) const {
     for (int i = 0; i < 3; ++i) {
         const int ew = w * (3 - i) / 3;
         const int eh = std::max(2, h * (3 - i) / 3);
-        painter.setPen(QPen(toQColor(colors[i]), 1));
+        painter.setPen(QPen(toQColor(colors[i]), penPixels(m_graph, 1)));
         painter.drawEllipse(centre, ew / 2, eh / 2);
     }
 }

@@ -42,6 +42,9 @@ public:
 
     const QString& text() const { return m_text; }
     void setText(const QString& text) { m_text = text.left(kMaxLegendTextLength); }
+    // The widest the text may be drawn, in pixels (0: no limit); a longer text loses its middle.
+    void setTextLimit(int pixels) { m_textLimit = pixels; }
+    QString shownText(const QFont& font) const;
     bool isShown() const { return m_visible; } // false for an entry of an invisible series
     void setShown(bool v) { m_visible = v; }
     QPoint position() const { return m_position; }
@@ -54,6 +57,7 @@ protected:
     bool m_visible = true;
     QPoint m_position;
     TSeries* m_series = nullptr;
+    int m_textLimit = 0;
 };
 
 class TLineLegend : public TLegend, public SeriesLegendEntry {

@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace brelt::chart {
 
 namespace {
@@ -24,7 +26,11 @@ bool writeAtomically(const QString& fileName, const QByteArray& data, QString* e
     return true;
 }
 
-QByteArray chartPdf(TGraph& graph, QSize size) {
+double factorFor(QSize size, double sizeFactor) {
+    return sizeFactor > 0 ? sizeFactor : pictureSizeFactor(size);
+}
+
+QByteArray chartPdf(TGraph& graph, QSize size, double sizeFactor) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -36,7 +42,8 @@ QByteArray chartPdf(TGraph& graph, QSize size) {
             QPageSize(QSizeF(size.width() * 72.0 / 96.0, size.height() * 72.0 / 96.0), QPageSize::Point),
             QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setCreator(QStringLiteral("Brelt"));
-        graph.DrawTo(writer, QRect(QPoint(0, 0), QPoint(size.width(), size.height())), OutputKind::Picture);
+        graph.DrawTo(writer, QRect(QPoint(0, 0), QPoint(size.width(), size.height())), OutputKind::Picture,
+                     sizeFactor);
     }
     buffer.close();
     return bytes;
@@ -63,7 +70,20 @@ QString pictureExtension(PictureFormat format) {
     return {};
 }
 
-QByteArray chartSvg(TGraph& graph, QSize size) {
+double pictureSizeFactor(QSize size) {
+    if (size.width() <= 0 || size.height() <= 0) return 1.0;
+    return std::max(1.0, std::min(size.width() / 640.0, size.height() / 480.0));
+}
+
+QImage chartBitmap(TGraph& graph, QSize size, double sizeFactor) {
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    graph.DrawTo(image, QRect(QPoint(0, 0), QPoint(image.width(), image.height())), OutputKind::Bitmap,
+                 factorFor(image.size(), sizeFactor));
+    return image;
+}
+
+QByteArray chartSvg(TGraph& graph, QSize size, double sizeFactor) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -74,27 +94,27 @@ QByteArray chartSvg(TGraph& graph, QSize size) {
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setResolution(96);
         generator.setTitle(QStringLiteral("Brelt chart"));
-        graph.DrawTo(generator, QRect(QPoint(0, 0), QPoint(size.width(), size.height())),
-                     OutputKind::Picture);
+        graph.DrawTo(generator, QRect(QPoint(0, 0), QPoint(size.width(), size.height())), OutputKind::Picture,
+                     factorFor(size, sizeFactor));
     }
     buffer.close();
     return bytes;
 }
 
-bool savePicture(TGraph& graph, const QString& fileName, PictureFormat format, QSize size, QString* error) {
+bool savePicture(TGraph& graph, const QString& fileName, PictureFormat format, QSize size, QString* error,
+                 double sizeFactor) {
     QByteArray data;
     switch (format) {
     case PictureFormat::Png:
     case PictureFormat::Bmp: {
-        graph.SetImageSize(size);
-        graph.Draw();
+        const QImage image = chartBitmap(graph, size, sizeFactor);
         bool ok = true;
         if (format == PictureFormat::Png) {
-            data = encodePng(graph.image());
+            data = encodePng(image);
         } else {
             QBuffer buffer(&data);
             buffer.open(QIODevice::WriteOnly);
-            ok = graph.image().convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
+            ok = image.save(&buffer, "BMP");
         }
         if (!ok || data.isEmpty()) {
             if (error) *error = QStringLiteral("Cannot encode the picture");
@@ -102,8 +122,8 @@ bool savePicture(TGraph& graph, const QString& fileName, PictureFormat format, Q
         }
         break;
     }
-    case PictureFormat::Svg: data = chartSvg(graph, size); break;
-    case PictureFormat::Pdf: data = chartPdf(graph, size); break;
+    case PictureFormat::Svg: data = chartSvg(graph, size, sizeFactor); break;
+    case PictureFormat::Pdf: data = chartPdf(graph, size, factorFor(size, sizeFactor)); break;
     }
     return writeAtomically(fileName, data, error);
 }

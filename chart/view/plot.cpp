@@ -144,8 +144,9 @@ QString TPlot::SaveAs() {
 }
 
 void TPlot::CopyToClipboard() {
+    // The bitmap and the SVG as pictures of the chart's size (grown as every picture is).
     auto* mime = new QMimeData;
-    mime->setImageData(m_graph->image());
+    mime->setImageData(chartBitmap(*m_graph, m_graph->image().size()));
     mime->setData(QStringLiteral("image/svg+xml"), chartSvg(*m_graph, m_graph->image().size()));
     QGuiApplication::clipboard()->setMimeData(mime);
 }

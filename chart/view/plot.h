@@ -62,6 +62,8 @@ public:
     void SetBackColor(TColor c) { m_graph->SetBackColor(c); }
     double Exaggerate() const { return m_graph->Exaggerate(); }
     void SetExaggerate(double v) { m_graph->SetExaggerate(v); }
+    bool Antialiased() const { return m_graph->Antialiased(); }
+    void SetAntialiased(bool v) { m_graph->SetAntialiased(v); }
     bool ClipMarkers() const { return m_graph->ClipMarkers(); }
     void SetClipMarkers(bool v) { m_graph->SetClipMarkers(v); }
     bool Animated() const { return m_graph->Animated(); }

@@ -3,6 +3,8 @@
 // them in a framed box with a shadow beside the plot (right, left, bottom, top) or inside it at a
 // data point that the user can drag. Layout reserves its space from the rectangle the chart is
 // shrinking; the geometry rules are those of the chart's layout, in pixels of the current canvas.
+// A legend never leaves the picture: entries that do not fit one column go into more columns (side
+// styles), and what still does not fit ends in a line "… and N more"; a long name loses its middle.
 #include "chart/data/layer.h"
 #include "chart/view/legend.h"
 
@@ -36,7 +38,7 @@ public:
     int shownCount() const;                    // entries of visible series
 
     QFont font() const;
-    // W: widest entry + 3; H: round(1.1 x the height of "()").
+    // W: widest entry + 3 (and the "… and N more" line); H: round(1.1 x the height of "()").
     int entryWidth() const;
     int rowHeight() const;
     // Reserves the legend's side or band from `r` and places the box and entries. Inside the plot
@@ -44,6 +46,10 @@ public:
     void layout(QRect& r, bool printingOrPreview, int yLabelSpace);
     void layoutInside();
     QRect box() const { return m_box; }
+    // After layout: how many entries the box shows, and how many its last line sums up.
+    int drawnCount() const { return m_drawn; }
+    int moreCount() const { return m_more; }
+    QString moreText() const; // "… and N more"
     bool takesSpace() const { return Visible() && shownCount() > 0; }
 
     // Dragging the box (lsInside): press, move, release in pixels.
@@ -67,10 +73,19 @@ public:
     double InsideY = 1;
 
 private:
-    void placeEntries(int left, int top);
+    // Places the shown entries in `columns` columns of `rows` rows, filled downwards, at most
+    // `drawn` of them; the place after the last holds the "… and N more" line.
+    void placeEntries(int left, int top, int rows, int drawn, bool downwards, int perRow);
+    // How many rows and columns the shown entries take when at most maxRows x maxColumns fit.
+    void arrange(int maxRows, int maxColumns, int& rows, int& columns);
+    void limitTextWidths(int areaWidth);
+    int shadowExtent() const; // how far the shadow reaches beyond the box's right and bottom
 
     std::vector<std::unique_ptr<TLegend>> m_entries;
     QRect m_box; // edges: right() and bottom() are the outline's last pixels
+    int m_drawn = 0;
+    int m_more = 0;
+    QPoint m_morePosition;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

@@ -33,6 +33,20 @@ int textWidth(const TGraphContext* graph, const QFont& font, const QString& text
     return QFontMetrics(font, measuringDevice(graph)).horizontalAdvance(text);
 }
 
+QFont scaledFont(const TGraphContext* graph, QFont font) {
+    const double factor = graph ? graph->sizeFactor() : 1.0;
+    if (factor != 1.0 && font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
+}
+
+int scaledPixels(const TGraphContext* graph, double pixels) {
+    return roundEven(pixels * (graph ? graph->sizeFactor() : 1.0));
+}
+
+int penPixels(const TGraphContext* graph, int width) {
+    return std::max(1, scaledPixels(graph, std::max(1, width)));
+}
+
 int roundEven(double v) {
     if (!std::isfinite(v)) return 0;
     const double clamped = std::clamp(v, -2.0e9, 2.0e9);

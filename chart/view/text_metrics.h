@@ -16,6 +16,13 @@ QPaintDevice* measuringDevice(const TGraphContext* graph);
 int textHeight(const TGraphContext* graph, const QFont& font, const QString& text = QStringLiteral("()"));
 int textWidth(const TGraphContext* graph, const QFont& font, const QString& text);
 
+// Sizes of the screen look grown by the chart's size factor (1 on screen, more in a large picture):
+// a font's points, and pixel sizes rounded to whole pixels.
+QFont scaledFont(const TGraphContext* graph, QFont font);
+int scaledPixels(const TGraphContext* graph, double pixels);
+// The width of a pen that is `width` pixels on screen: at least one pixel.
+int penPixels(const TGraphContext* graph, int width);
+
 // Half-to-even rounding, as the chart's geometry rules use it.
 int roundEven(double v);
 int roundEven(long double v);

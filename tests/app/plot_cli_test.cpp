@@ -1,5 +1,7 @@
 // `brelt --plot`: option checking, the tabulation (N points, the last exactly B, marker step,
 // names, free colours), failures with the engine's message, and the four picture formats.
+#include "app/cli/cli_modes.h"
+#include "app/cli/cli_runner.h"
 #include "app/cli/plot_command.h"
 #include "app/cli/plot_options.h"
 #include "app/cli/plot_tabulate.h"
@@ -13,8 +15,11 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 using namespace brelt;
@@ -39,6 +44,11 @@ struct UsageCase {
     std::vector<std::string> args;
     const char* message;
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.message);
+}
 
 class PlotUsage : public ::testing::TestWithParam<UsageCase> {};
 
@@ -68,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--colour", "--out", "a.png"},
                   "unknown plot option: --colour"},
         UsageCase{{"--plot", " ", "--from", "0", "--to", "1", "--out", "a.png"}, "--plot needs a formula"},
-        UsageCase{{"--plot"}, "--plot needs a value"}));
+        UsageCase{{"--plot"}, "--plot needs a value"},
+        UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--scale", "0", "--out", "a.png"},
+                  "--scale must be a number from 0.25 to 20, not \"0\""}));
 
 TEST(PlotOptions, ValuesAfterEqualsAndDefaults) {
     const app::PlotParse p = app::parsePlotOptions({"--plot=X^2", "--plot", "sin(X)", "--from=-1.5", "--to",
@@ -118,6 +130,11 @@ struct FailureCase {
     const char* resultLine;
 };
 
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.resultLine);
+}
+
 class PlotFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(PlotFailure, FailingPointAddsNothing) {
@@ -145,7 +162,8 @@ TEST_F(PlotFiles, FailureExitsWithTheEngineMessage) {
     const PlotRun r =
         runPlot({"--plot", "1/(X-1)", "--from", "0", "--to", "2", "--steps", "3", "--out", path("f.png")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Cann't calculate this function\nDivision by zero: position 3\n");
+    EXPECT_EQ(r.err,
+              "brelt: Cann't calculate this function \"1/(X-1)\" at X=1: Division by zero: position 3\n");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path("f.png"))));
 }
 
@@ -186,4 +204,135 @@ TEST_F(PlotFiles, UnwritableOutputFails) {
         runPlot({"--plot", "X", "--from", "0", "--to", "1", "--out", path("no/such/dir/p.png")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err.rfind("brelt: cannot write ", 0), 0u) << r.err;
+}
+
+TEST(PlotTabulation, LogXStepsInEqualRatiosFromEndToEnd) {
+    chart::TGraph graph;
+    engine::Engine engine;
+    const auto r = app::tabulateIntoChart(graph, engine, "X", 1e-6L, 1, 7, {true, false});
+    ASSERT_TRUE(r.ok) << r.resultText;
+    const auto* s = dynamic_cast<chart::TSeries*>(graph.Layers(0));
+    ASSERT_EQ(s->Count(), 7);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_NEAR(s->pointAt(i).X, std::pow(10.0, i - 6), 1e-15 * std::pow(10.0, i - 6)) << i;
+    EXPECT_EQ(s->pointAt(0).X, 1e-6);
+    EXPECT_EQ(s->pointAt(6).X, 1.0);
+}
+
+TEST(PlotTabulation, SkippedPointsBreakTheCurve) {
+    chart::TGraph graph;
+    engine::Engine engine;
+    // X = 0, 0.5, 1, 1.5, 2: the formula fails at 1 only.
+    const auto r = app::tabulateIntoChart(graph, engine, "1/(X-1)", 0, 2, 5, {false, true});
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.leftOut, 1);
+    EXPECT_EQ(r.failedX, 1.0L);
+    EXPECT_EQ(r.resultText, "Division by zero: position 3");
+    const auto* s = dynamic_cast<chart::TSeries*>(graph.Layers(0));
+    ASSERT_EQ(s->Count(), 4);
+    EXPECT_TRUE(s->record(1).Prev == s->record(0).Pt) << "0 to 0.5 joined";
+    EXPECT_TRUE(s->record(2).Prev == s->record(2).Pt) << "1.5 starts a new run";
+    EXPECT_TRUE(s->record(3).Prev == s->record(2).Pt);
+}
+
+TEST_F(PlotFiles, SkipUndefinedSaysWhatWasLeftOut) {
+    const PlotRun r = runPlot({"--plot", "1/(X-1)", "--plot", "sqrt(-1-X)", "--from", "0", "--to", "2",
+                               "--steps", "5", "--skip-undefined", "--out", path("s.png")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "brelt: \"1/(X-1)\": left out 1 of 5 points where it is undefined, the first at X=1: "
+                     "Division by zero: position 3\n"
+                     "brelt: Cann't calculate this function \"sqrt(-1-X)\" at any X, the first at X=0: "
+                     "Argument Negative: position 1\n");
+    const PlotRun ok = runPlot({"--plot", "1/(X-1)", "--from", "0", "--to", "2", "--steps", "5",
+                                "--skip-undefined", "--out", path("s.png")});
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(path("s.png"))));
+}
+
+TEST_F(PlotFiles, AnglesAreDegreesUnlessRadiansAreAsked) {
+    // sin(90) is 1 in degrees, where 1/(sin(X)-1) divides by zero; sin(90 rad) is not 1.
+    const std::vector<std::string> args = {"--plot", "1/(sin(X)-1)", "--from", "0",     "--to",
+                                           "90",     "--steps",      "2",      "--out", path("a.png")};
+    const PlotRun degrees = runPlot(args);
+    EXPECT_EQ(degrees.status, 1);
+    EXPECT_EQ(
+        degrees.err,
+        "brelt: Cann't calculate this function \"1/(sin(X)-1)\" at X=90: Division by zero: position 3\n");
+    std::vector<std::string> radians = args;
+    radians.insert(radians.end(), {"--angle", "rad"});
+    const PlotRun r = runPlot(radians);
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST_F(PlotFiles, UserFunctionsOfTheHomeArePlotted) {
+    QTemporaryDir home;
+    std::ofstream(home.filePath("Brelt.FNC").toStdString(), std::ios::binary) << "sq(x)=x^2+1\r\n";
+    const std::vector<std::string> args = {"--plot", "sq(X)", "--from", "0",
+                                           "--to",   "1",     "--out",  path("h.png")};
+    std::vector<std::string> withHome = args;
+    withHome.insert(withHome.end(), {"--home", home.path().toStdString()});
+    EXPECT_EQ(runPlot(withHome).status, 0);
+    QTemporaryDir empty;
+    std::vector<std::string> withoutFunctions = args;
+    withoutFunctions.insert(withoutFunctions.end(), {"--home", empty.path().toStdString()});
+    const PlotRun r = runPlot(withoutFunctions);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("brelt: ", 0), 0u) << r.err;
+}
+
+namespace {
+
+// The words of a command line as a shell splits them (double quotes only).
+std::vector<std::string> shellWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false, any = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if (c == ' ' && !quoted) {
+            if (any) words.push_back(word);
+            word.clear();
+            any = false;
+        } else {
+            word += c;
+            any = true;
+        }
+    }
+    if (any) words.push_back(word);
+    return words;
+}
+
+} // namespace
+
+TEST_F(PlotFiles, HelpListsEveryModeWithAnExampleThatWorks) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    ASSERT_EQ(app::runCli({"--help"}, in, out, err), 0);
+    const std::string help = out.str();
+    for (const app::PictureMode& mode : app::pictureModes()) {
+        ASSERT_NE(mode.usage, nullptr) << mode.option;
+        ASSERT_NE(mode.example, nullptr) << mode.option;
+        EXPECT_NE(help.find(mode.usage()), std::string::npos) << mode.option;
+        EXPECT_NE(help.find(std::string("Example:\n  ") + mode.example + "\n"), std::string::npos);
+        // The example runs as typed, its picture written here.
+        std::vector<std::string> words = shellWords(mode.example);
+        ASSERT_EQ(words.front(), "brelt");
+        words.erase(words.begin());
+        const auto outFile = std::find(words.begin(), words.end(), "--out");
+        ASSERT_NE(outFile, words.end());
+        *(outFile + 1) = path(("example" + std::to_string(outFile - words.begin()) + ".png").c_str());
+        if (const auto data = std::find(words.begin(), words.end(), "--data"); data != words.end()) {
+            *(data + 1) = path("measured.txt");
+            std::ofstream(*(data + 1)) << "x y\n0 1\n1 2.9\n2 9.2\n3 28\n4 63.5\n5 125\n";
+        }
+        std::ostringstream o, e;
+        EXPECT_EQ(mode.command(words, o, e), 0) << mode.option << e.str();
+        // MODE --help: the mode's own help.
+        std::ostringstream modeOut, modeErr;
+        EXPECT_EQ(app::runCli({mode.option, "--help"}, in, modeOut, modeErr), 0);
+        EXPECT_EQ(modeOut.str(), app::modeHelpText(mode));
+    }
+    EXPECT_NE(help.find("--scale S"), std::string::npos);
 }

@@ -53,7 +53,8 @@ TEST(ComputeTicks, LinearTable) {
          {"100.00000", "100.00010", "100.00020", "100.00030", "100.00040"}},
         {0.33, 1.27, kZoomed, 0.33, 1.27, 0.33, 0.05, 20, 2, 4, {"0.33", "0.53", "0.73", "0.93", "1.13"}},
         {0.25, 2.0, kFixed, 0.25, 2.0, 0.25, 0.1, 19, 1, 5, {"0.25", "0.75", "1.25", "1.75"}},
-        {0, 1e12, kAuto, 0, 1e12, 0, 1e11, 11, 0, 5, {"0", "500000000000", "1000000000000"}},
+        {0, 1e12, kAuto, 0, 1e12, 0, 1e11, 11, 0, 5, {"0", "5×10^11", "1×10^12"}}, // too long when fixed
+        {0, 1e9, kAuto, 0, 1e9, 0, 1e8, 11, 0, 5, {"0", "500000000", "1000000000"}},
     };
     for (const auto& c : cases) {
         TNiceNumbers nice;
@@ -200,17 +201,72 @@ TEST(LogTicks, NegativeDecadesAndInvertedAxis) {
     EXPECT_EQ(majorLabels(inverted), (std::vector<std::string>{"10^3", "10^2", "10^1", "10^0"}));
 }
 
-TEST(LogTicks, ARangeWithoutADecadeLabelsItsTicks) {
-    // 10^0.2 = 1.58 .. 10^0.6 = 3.98: no decade inside, so 1.9, 2.8 and 3.7 carry their values.
-    EXPECT_EQ(majorLabels(logTicks(0.2, 0.6)), (std::vector<std::string>{"1.9", "2.8", "3.7"}));
-    EXPECT_EQ(majorLabels(logTicks(-1.6, -1.4)), (std::vector<std::string>{"0.028", "0.037"}));
-    EXPECT_TRUE(logTicks(2.3, 2.4).empty()); // 200..251 falls between the steps of 90
+TEST(LogTicks, ARangeInsideOneDecadeGetsValueTicks) {
+    // Fewer than two decade ticks: linear nice ticks over the values, labelled with them.
+    const auto within = logTicks(std::log10(200.0), std::log10(250.0));
+    EXPECT_EQ(majorLabels(within), (std::vector<std::string>{"200", "210", "220", "230", "240", "250"}));
+    EXPECT_EQ(within.size(), 26u);                                                    // minor ticks every 2
+    EXPECT_EQ(majorLabels(logTicks(0.2, 0.6)), (std::vector<std::string>{"2", "3"})); // 1.58 .. 3.98
+    EXPECT_EQ(majorLabels(logTicks(-1.6, -1.4)),
+              (std::vector<std::string>{"0.030", "0.035"}));                            // 0.025 .. 0.040
+    EXPECT_EQ(majorLabels(logTicks(0.7, 1.2)), (std::vector<std::string>{"10", "15"})); // one decade tick
+    EXPECT_EQ(majorLabels(logTicks(-300, -299.9)).front(), "1.0×10^-300");              // 1E-300 .. 1.26E-300
+}
+
+TEST(LogTicks, HundredsOfDecadesKeepRoundDecadesAndFewTicks) {
+    // 1E-300 to 1E300 with room for 150 ticks: a tick every 5 decades, majors every 20.
+    const auto ticks = logTicks(-300, 300, 150);
+    EXPECT_LE(ticks.size(), 150u);
+    EXPECT_EQ(ticks.size(), 121u);
+    for (const Tick& t : ticks) {
+        const double decade = std::round(std::log10(t.value));
+        EXPECT_NEAR(std::log10(t.value), decade, 1e-9);
+        EXPECT_EQ(std::fmod(decade, 5), 0) << decade;
+        EXPECT_EQ(t.major, std::fmod(decade, 20) == 0) << decade;
+        if (t.major) {
+            EXPECT_EQ(t.order * 20, decade);
+        }
+    }
+    EXPECT_EQ(majorLabels(ticks).front(), "10^-300");
+    // With room enough, ten ticks a decade as always.
+    EXPECT_EQ(logTicks(0, 3, 150).size(), 31u);
 }
 
 TEST(LogTicks, AbsurdRangesGiveNoTicksInsteadOfHanging) {
     EXPECT_TRUE(logTicks(0.0, 1e9).empty());
+    EXPECT_LE(logTicks(-1e4, 1e4, 100).size(), 100u);
+    EXPECT_TRUE(logTicks(400, 500).empty()); // beyond the largest double
     EXPECT_TRUE(logTicks(std::nan(""), 1.0).empty());
     EXPECT_EQ(logTicks(-10.0, -10.0).size(), 1u);
+}
+
+} // namespace
+} // namespace brelt::chart
+
+namespace brelt::chart {
+namespace {
+
+struct FormCase {
+    double min, max;
+    std::vector<std::string> labels;
+};
+
+TEST(TickLabelForm, LongFixedLabelsTurnScientificAllTogether) {
+    const FormCase cases[] = {
+        {1e-300, 2e-300, {"1.0×10^-300", "1.5×10^-300", "2.0×10^-300"}},
+        {-1e300, 1e300, {"-1×10^300", "0", "1×10^300"}},
+        {0, 1e-8, {"0", "5×10^-9", "1×10^-8"}}, // "0.000000005" is 11 characters
+        {0, 2e-9, {"0", "1×10^-9", "2×10^-9"}},
+        {1e15, 1.0004e15, {"1.0000×10^15", "1.0001×10^15", "1.0002×10^15", "1.0003×10^15", "1.0004×10^15"}},
+        {-3e-7, 3e-7, {"-2×10^-7", "0", "2×10^-7"}},        // "-0.00000020"
+        {0, 1e-6, {"0.0000000", "0.0000005", "0.0000010"}}, // nine characters stay fixed
+    };
+    for (const auto& c : cases) {
+        TNiceNumbers nice;
+        const auto scale = ComputeTicks(c.min, c.max, kFixed, nice);
+        ASSERT_TRUE(scale) << c.min;
+        EXPECT_EQ(majorLabels(linearTicks(*scale)), c.labels) << c.min << ".." << c.max;
+    }
 }
 
 } // namespace

@@ -121,10 +121,16 @@ TEST(GraphLayout, MarkerMarginsWidenAutomaticRanges) {
 }
 
 struct FreeColorCase {
+    const char* name;
     std::vector<TColor> used;
     TColor plotColor;
     TColor expected;
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const FreeColorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FreeColorTest : public ::testing::TestWithParam<FreeColorCase> {};
 
@@ -139,11 +145,13 @@ TEST_P(FreeColorTest, FirstUnusedPaletteColour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Palette, FreeColorTest,
-    ::testing::Values(FreeColorCase{{}, clWhite, clRed}, FreeColorCase{{clRed}, clWhite, clBlue},
-                      FreeColorCase{{clRed, clBlue}, clWhite, clGreen},
+    ::testing::Values(FreeColorCase{"EmptyChartGetsRed", {}, clWhite, clRed},
+                      FreeColorCase{"AfterRedBlue", {clRed}, clWhite, clBlue},
+                      FreeColorCase{"AfterRedAndBlueGreen", {clRed, clBlue}, clWhite, clGreen},
                       // The plot area's own colour is never handed out: the darker palette is searched.
-                      FreeColorCase{{}, clRed, darken(clRed, 32)},
-                      FreeColorCase{{clRed, clBlue, clGreen, clTeal, clMaroon, clNavy, clPurple, clOlive,
+                      FreeColorCase{"RedPlotAreaGetsDarkRed", {}, clRed, darken(clRed, 32)},
+                      FreeColorCase{"AllUsedGetsDarkRed",
+                                    {clRed, clBlue, clGreen, clTeal, clMaroon, clNavy, clPurple, clOlive,
                                      clSilver, clGray, clBlack, clFuchsia, clLime, clAqua, clYellow,
                                      rgbColor(206, 193, 168)},
                                     clWhite,

@@ -7,6 +7,8 @@
 #include "chart/view/series_legend.h"
 #include "chart/view/settings_store.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace brelt::chart;
@@ -24,6 +26,7 @@ TEST(GraphSettings, WrittenAndReadBack) {
         graph.SetExaggerate(1.5);
         graph.SetMinLogValue(1e-6);
         graph.SetClipMarkers(true);
+        graph.SetAntialiased(false);
         graph.Title().SetText(QStringLiteral("Top#Line"));
         graph.Title().Style = TTitleStyle::tsRaised;
         graph.Title().Font.bold = true;
@@ -43,6 +46,7 @@ TEST(GraphSettings, WrittenAndReadBack) {
     EXPECT_EQ(store.read(QStringLiteral("FMPLOT2DCHART"), QStringLiteral("plot_saved")),
               QStringLiteral("Yes"));
     EXPECT_EQ(store.read(kSection, QStringLiteral("Plot_Title_Text")), QStringLiteral("Top#Line#"));
+    EXPECT_EQ(store.read(kSection, QStringLiteral("Plot_Antialiased")), QStringLiteral("0"));
     EXPECT_EQ(store.read(kSection, QStringLiteral("Plot_Title_Font_Style")), QStringLiteral("B"));
 
     TGraph loaded;
@@ -52,6 +56,7 @@ TEST(GraphSettings, WrittenAndReadBack) {
     EXPECT_DOUBLE_EQ(loaded.Exaggerate(), 1.5);
     EXPECT_DOUBLE_EQ(loaded.minLogValue(), 1e-6);
     EXPECT_TRUE(loaded.ClipMarkers());
+    EXPECT_FALSE(loaded.Antialiased());
     EXPECT_EQ(loaded.Title().Text(), QStringLiteral("Top#Line#"));
     EXPECT_EQ(loaded.Title().Style, TTitleStyle::tsRaised);
     EXPECT_TRUE(loaded.Title().Font.bold);
@@ -100,6 +105,11 @@ struct FontStyleCase {
     const char* stored;
     bool bold, italic, underline, strikeOut;
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const FontStyleCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.stored);
+}
 
 class FontStyle : public ::testing::TestWithParam<FontStyleCase> {};
 

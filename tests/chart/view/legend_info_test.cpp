@@ -6,6 +6,8 @@
 #include "chart/view/graph_info.h"
 #include "chart/view/series_legend.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace brelt::chart;
@@ -92,6 +94,11 @@ struct ValueTextCase {
     double value;
     const char* text;
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const ValueTextCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(c.text);
+}
 
 class ColorLegendText : public ::testing::TestWithParam<ValueTextCase> {};
 

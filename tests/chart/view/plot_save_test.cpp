@@ -3,6 +3,7 @@
 #include "chart/data/series.h"
 #include "chart/view/plot.h"
 #include "chart/view/settings_store.h"
+#include "support/case_names.h"
 #include "support/fake_ui_services.h"
 
 #include <QApplication>
@@ -54,6 +55,12 @@ struct ExtensionCase {
     const char* written;
     const char* magic;
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const ExtensionCase& c, std::ostream* os) {
+    *os << brelt::testing::caseName(std::string(c.typed) + " as " +
+                                    std::string(c.filter).substr(0, std::string(c.filter).find(' ')));
+}
 
 class SaveExtension : public PlotSave, public ::testing::WithParamInterface<ExtensionCase> {};
 

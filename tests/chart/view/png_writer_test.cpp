@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 using brelt::chart::encodePng;
@@ -25,6 +27,11 @@ struct PngCase {
     int height;
     int colours; // distinct colours painted
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const PngCase& c, std::ostream* os) {
+    *os << c.width << "x" << c.height << "_in_" << c.colours << "_colours";
+}
 
 class PngRoundTrip : public ::testing::TestWithParam<PngCase> {};
 
