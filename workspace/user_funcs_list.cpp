@@ -38,6 +38,10 @@ void UserFuncsList::rebuildCollection(const std::vector<std::string>& declaratio
 std::string UserFuncsList::addOrReplace(const std::string& name, const std::string& expression) {
     const std::string definition = name + " = " + expression;
     const engine::TUserFunc candidate(definition);
+    // A name the calculator reads as its own, or characters it cannot read, are said as such.
+    if (!candidate.NameClash().empty() || candidate.BadName() || candidate.BadParameterName() ||
+        candidate.UnreadableBody())
+        return engine::RefusalMessage(candidate, definition);
     if (!candidate.Valid() || candidate.IsComment()) return "Invalid user function " + definition;
     std::vector<std::string> declarations{definition};
     bool replaced = false;

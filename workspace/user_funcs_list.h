@@ -27,7 +27,9 @@ public:
     int functionCount() const { return m_functions.Count(); }
 
     // Builds "name = expression"; a valid declaration replaces the first function of the same name
-    // and goes first. Returns "" on success, else the warning "Invalid user function " + text.
+    // and goes first. Returns "" on success, else the warning "Invalid user function " + text, or
+    // for a name the calculator reads as its own or characters it cannot read, the message that
+    // says so.
     std::string addOrReplace(const std::string& name, const std::string& expression);
     // Removes function `index`; false when there is none.
     bool remove(int index);
