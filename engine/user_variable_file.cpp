@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <system_error>
 
@@ -228,7 +229,10 @@ bool writeUserVariableFile(const std::string& path, const std::vector<UserVariab
 
 bool writeLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
     if (path.empty()) return false;
-    const std::string temporary = path + ".tmp-brelt";
+    // A name of its own per save: two saves of the same file at once (two windows) must not
+    // write into one temporary file.
+    static std::mt19937_64 names{std::random_device{}()};
+    const std::string temporary = path + ".tmp-brelt-" + std::to_string(names());
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out.is_open()) return false;
