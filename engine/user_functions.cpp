@@ -273,6 +273,7 @@ void TUserFunctions::Clear() {
     m_functions.clear();
     m_valueStack.clear();
     m_lines.clear();
+    m_rawLines.clear();
 }
 
 Real TUserFunctions::Pop() {
@@ -340,11 +341,12 @@ void TUserFunctions::LoadFromText(const std::string& name, std::string_view text
         // quote the line as UTF-8.
         if (IsMultiByteUtf8(line)) {
             m_lines.push_back(toEngineText(line));
-            shown.push_back(std::move(line));
+            shown.push_back(line);
         } else {
             shown.push_back(latin1ToUtf8(line));
-            m_lines.push_back(std::move(line));
+            m_lines.push_back(line);
         }
+        m_rawLines.push_back(std::move(line));
     }
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].empty()) continue;

@@ -114,6 +114,9 @@ public:
 
     const std::string& FileName() const { return m_fileName; }
     const std::vector<std::string>& Lines() const { return m_lines; }
+    // The same lines as the file holds them (its bytes, UTF-8 or Latin-1), so that a line that was
+    // not loaded can be written back unchanged.
+    const std::vector<std::string>& RawLines() const { return m_rawLines; }
 
     // The index of the first function whose name equals the name the evaluator collected (its
     // first 21 characters, "(" included), or -1.
@@ -132,6 +135,7 @@ private:
     std::vector<TUserFunc> m_functions;
     std::vector<Real> m_valueStack;
     std::vector<std::string> m_lines;
+    std::vector<std::string> m_rawLines;
     MessageSink m_showMessage;
     FileChooser m_chooseFile;
     int m_callDepth = 0;

@@ -8,7 +8,8 @@
 // (after a notice line that names the line which stopped the loading); they cannot be selected,
 // and saving writes them back, so loading and saving a file never loses a line of it.
 //
-// Texts are the evaluator's bytes (Latin-1), as the collection and the files hold them.
+// Texts are the evaluator's bytes (Latin-1), as the collection holds them; the lines not loaded
+// are the file's own bytes (UTF-8 or Latin-1), so that saving writes them back unchanged.
 #include "engine/user_functions.h"
 
 #include <string>

@@ -269,6 +269,14 @@ TEST_F(MainWindowUseTest, ParametersOutsideTheLanguageAndNamesOfTheCalculatorAre
                                 "parameter name is letters, digits and _, beginning with a letter"));
     EXPECT_EQ(ui.boxes[0].kind, chart::MessageKind::Error);
     EXPECT_EQ(ui.boxes[0].parent, window.get()); // centred on the main window
+    // The line stays below the functions as it stands in the file, and is saved back unchanged.
+    EXPECT_EQ(find<QListWidget>("lbFuncs")->item(1)->text(),
+              QString::fromUtf8("g(\xCE\xB1,\xCE\xB2)=\xCE\xB1-\xCE\xB2"));
+    find<QAbstractButton>("BitBtn7")->click();
+    QFile saved(paths.functions());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("g(\xCE\xB1,\xCE\xB2)=\xCE\xB1-\xCE\xB2\r\n"));
+    saved.close();
 
     window.reset();
     ui.boxes.clear();
