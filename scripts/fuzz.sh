@@ -59,7 +59,9 @@ all)
     ;;
 *)
     [ $# -eq 2 ] || usage
-    printf '%s\n' "${targets[@]}" | grep -qx "$1" || { echo "no target $1 (scripts/fuzz.sh list)"; exit 2; }
+    known=0
+    for target in "${targets[@]}"; do [ "$target" = "$1" ] && known=1; done
+    [ $known -eq 1 ] || { echo "no target $1 (scripts/fuzz.sh list)"; exit 2; }
     fuzz_one "$1" "$2"
     ;;
 esac

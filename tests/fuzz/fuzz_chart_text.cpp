@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Both charts of the same size: a bar series takes its marker size from the bars' pixel width.
     chart::test::TestGraph graph({200, 150}, {20, 10, 160, 120});
     chart::ChartTextReader reader(fuzz::text(data, size));
     auto layers = chart::LoadLayersFromText(graph, reader);
@@ -41,9 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         graph.m_layers.push_back(std::move(layer));
     graph.drawAll();
 
-    chart::test::TestGraph again;
+    chart::test::TestGraph again({200, 150}, {20, 10, 160, 120});
     chart::ChartTextReader second(text);
     const auto reloaded = chart::LoadLayersFromText(again, second);
+    if (!again.errors.isEmpty() || saved(reloaded) != text)
+        std::fprintf(stderr, "saved:\n%s\nreloaded and saved again:\n%s\nmessages: %s\n", qPrintable(text),
+                     qPrintable(saved(reloaded)), qPrintable(again.errors.join(QLatin1Char('|'))));
     fuzz::check(again.errors.isEmpty(), "a saved chart loads without a message");
     fuzz::check(saved(reloaded) == text, "a saved chart reloads to the same text");
     return 0;
