@@ -21,6 +21,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Brelt");
 constexpr int kMaxExpressionText = 255;
+constexpr int kMaxShownLine = 300;
 
 // A line as the file holds it: UTF-8 when it reads as such, else Latin-1.
 QString fromFileText(const std::string& line) {
@@ -118,7 +119,11 @@ void UserFuncsPage::rebuildList() {
     const std::vector<std::string> lines = m_list.displayLines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const bool loaded = static_cast<int>(i) < m_list.functionCount();
-        auto* item = new QListWidgetItem(loaded ? fromEngineText(lines[i]) : fromFileText(lines[i]), lbFuncs);
+        QString text = loaded ? fromEngineText(lines[i]) : fromFileText(lines[i]);
+        // A line not loaded is only shown (saving writes it whole): a damaged file's megabyte line
+        // must not make the list lay out a megabyte of text.
+        if (!loaded && text.size() > kMaxShownLine) text = text.left(kMaxShownLine) + QStringLiteral("...");
+        auto* item = new QListWidgetItem(text, lbFuncs);
         // The notice and the lines not loaded are shown, not edited: they cannot be selected.
         if (!loaded) {
             item->setFlags(Qt::NoItemFlags);
