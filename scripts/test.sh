@@ -24,7 +24,7 @@ if [ -n "${CI:-}" ] || [ -n "${BRELT_FUZZ_SECONDS:-}" ]; then
     for target in $("$root/scripts/fuzz.sh" list); do
         "$root/scripts/fuzz.sh" "$target" "${BRELT_FUZZ_SECONDS:-10}" >"$root/build-fuzz/$target.run.log" 2>&1 ||
             { tail -n 60 "$root/build-fuzz/$target.run.log"; status=1; }
-        grep -E '^Done|cov:' "$root/build-fuzz/$target.run.log" | tail -n 1
+        grep -E '^Done|cov:' "$root/build-fuzz/$target.run.log" | tail -n 1 || true
     done
 fi
 exit $status
