@@ -19,8 +19,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace brelt::app {
@@ -30,10 +33,14 @@ namespace {
 // The self-pipe that turns SIGTERM and SIGHUP into an event of the event loop: the handler only
 // writes a byte, the loop closes the main window as if the user had closed it.
 int g_signalPipe[2] = {-1, -1};
+constexpr unsigned kTerminationGraceSeconds = 10;
 
 void onTerminationSignal(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+    // The loop closes the window within moments; should a computation keep it from running, the
+    // alarm's default action ends the process all the same.
+    ::alarm(kTerminationGraceSeconds);
 }
 
 bool installTerminationHandlers() {
@@ -109,6 +116,14 @@ int runGui(int argc, char** argv) {
             QApplication::quit();
         });
     }
+    // Closed during an evaluation: the evaluation is broken off at its next step and the window's
+    // state is saved. Should the computation not reach a step for a while, the program ends anyway.
+    QObject::connect(&window, &workspace::TfmCalc::closedDuringEvaluation, &window, [] {
+        std::thread([] {
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            std::_Exit(0);
+        }).detach();
+    });
     // The desktop session ends: save now, as closing the window would.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.FormCloseQuery(); });

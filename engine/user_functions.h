@@ -34,6 +34,17 @@ public:
     bool Valid() const { return m_valid; }
     bool DuplicateParameter() const { return m_duplicateParameter; }
     bool ParameterMissing() const { return m_parameterMissing; }
+    // A parameter that is not letters and digits beginning with a letter (placeholders are control
+    // bytes, and a character the language cannot hold reads as one).
+    bool BadParameterName() const { return m_badParameterName; }
+    // The body holds a character the language cannot hold: a placeholder would take its place.
+    bool UnreadableBody() const { return m_unreadableBody; }
+    // What the calculator reads the name as ("the variable K", "the function sin"), when a call
+    // would never reach this function; "" when the name is free.
+    const std::string& NameClash() const { return m_nameClash; }
+    // The name cannot be read as a name at all (no letter first, an operator or a control
+    // character inside).
+    bool BadName() const { return m_badName; }
     int ParameterCount() const { return m_parameterCount; }
     const std::string& Line() const { return m_line; }
     const std::string& Name() const { return m_name; } // up to and including "("
@@ -58,11 +69,26 @@ private:
     bool m_valid = false;
     bool m_parameterMissing = false;
     bool m_duplicateParameter = false;
+    bool m_badParameterName = false;
+    bool m_unreadableBody = false;
+    bool m_badName = false;
+    std::string m_nameClash;
 };
+
+// What the evaluator reads a collected name as (the name with the character that ended it: "k(",
+// "pi+"), when that is one of its own: "the variable K", "the constant pi", "the function sin",
+// "the unit conversion ft_m", "the loop for J to K step M do". "" for a name free for the user.
+std::string ReservedNameMeaning(std::string_view collectedName);
+
+// The message that refuses `function`, quoting the declaration as `shownLine` (cut when long);
+// "" for a valid one. The spelled texts ("Dublicate parametrs", "Parametr missing", "Invalid
+// functions") are the ones stored files and users know.
+std::string RefusalMessage(const TUserFunc& function, const std::string& shownLine);
 
 // The program's one collection of user functions, in file order, with the value stack that carries
 // a body's result back to the evaluator. Refusals are shown through the message sink (the engine
-// host's message box); an empty file name asks the file chooser (the open dialog).
+// host's message box, which the window replaces by its own error box) as UTF-8 text that quotes
+// the declaration as the file holds it; an empty file name asks the file chooser (the open dialog).
 class TUserFunctions {
 public:
     using MessageSink = std::function<void(const std::string& text)>;
@@ -73,8 +99,12 @@ public:
 
     void Clear();
     // Replaces the collection by the file's declarations; the first refused line ends the loading.
-    // Returns false when nothing was read (cancelled, missing or unreadable file).
+    // Returns false when nothing was read (cancelled, missing or unreadable file). A UTF-8 byte
+    // order mark at the start is skipped.
     bool LoadFromFile(const std::string& name);
+    // The same for a file's contents already read (the file name is kept as given).
+    void LoadFromText(const std::string& name, std::string_view text);
+    // `line` is engine text (Latin-1).
     bool AddFunction(const std::string& line);
     int Count() const { return static_cast<int>(m_functions.size()); }
     TUserFunc& Items(int index) { return m_functions.at(static_cast<std::size_t>(index)); }
@@ -84,6 +114,9 @@ public:
 
     const std::string& FileName() const { return m_fileName; }
     const std::vector<std::string>& Lines() const { return m_lines; }
+    // The same lines as the file holds them (its bytes, UTF-8 or Latin-1), so that a line that was
+    // not loaded can be written back unchanged.
+    const std::vector<std::string>& RawLines() const { return m_rawLines; }
 
     // The index of the first function whose name equals the name the evaluator collected (its
     // first 21 characters, "(" included), or -1.
@@ -96,11 +129,13 @@ public:
 
 private:
     void show(const std::string& text) const;
+    bool add(const std::string& line, const std::string& shownLine);
 
     std::string m_fileName;
     std::vector<TUserFunc> m_functions;
     std::vector<Real> m_valueStack;
     std::vector<std::string> m_lines;
+    std::vector<std::string> m_rawLines;
     MessageSink m_showMessage;
     FileChooser m_chooseFile;
     int m_callDepth = 0;

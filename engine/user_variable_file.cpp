@@ -1,9 +1,13 @@
 #include "engine/user_variable_file.h"
 
+#include "engine/lexer.h"
+#include "engine/user_functions.h"
+
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <system_error>
 
@@ -25,6 +29,40 @@ std::string_view trimBlanks(std::string_view text) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kListedLines = 5;       // line numbers a message names before "and N more"
+constexpr std::size_t kQuotedCharacters = 60; // of a skipped line quoted in a message
+
+// As the evaluator reads a name: a letter first, nothing that ends a name or is a control byte.
+bool isReadableName(std::string_view name) {
+    if (name.empty() || !isLetter(static_cast<unsigned char>(name.front()))) return false;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= ' ' || isNameDelimiter(byte)) return false;
+    }
+    return true;
+}
+
+std::string quoted(const std::string& text) {
+    if (text.size() <= kQuotedCharacters) return '"' + text + '"';
+    std::size_t cut = kQuotedCharacters;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return '"' + text.substr(0, cut) + "...\"";
+}
+
+// "1, 2, 3, 4, 5 and 19995 more" for the line numbers of `lines`.
+std::string numberList(const std::vector<const SkippedLine*>& lines) {
+    std::string numbers;
+    for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) {
+        if (!numbers.empty()) numbers += ", ";
+        numbers += std::to_string(lines[i]->lineNumber);
+    }
+    if (lines.size() > kListedLines)
+        numbers += " and " + std::to_string(lines.size() - kListedLines) + " more";
+    return numbers;
 }
 
 } // namespace
@@ -65,22 +103,34 @@ bool parseUserVariableLine(std::string_view line, std::string& name, Real& value
     if (valueText.size() > kMaxValueText) valueText = valueText.substr(0, kMaxValueText);
     Real parsed = 0;
     if (!parseDecimal(valueText, parsed)) return false;
-    name = std::string(line.substr(0, std::min(separator, kMaxUserVariableName)));
+    const std::string_view fullName = line.substr(0, separator);
+    if (!isReadableName(fullName)) return false;
+    name = std::string(fullName.substr(0, kMaxUserVariableName));
     value = parsed;
     return true;
 }
 
+std::string reservedVariableMeaning(std::string_view name) {
+    // The evaluator collects a name with the character that ends it; an operator is what follows a
+    // variable that is read.
+    return ReservedNameMeaning(std::string(name) + '+');
+}
+
 UserVariableFileContents parseUserVariableText(std::string_view text) {
     UserVariableFileContents contents;
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
     int lineNumber = 0;
     for (std::string_view line : splitLines(text)) {
         ++lineNumber;
         if (trimBlanks(line).empty()) continue;
         UserVariable record;
-        if (parseUserVariableLine(line, record.name, record.value))
-            contents.records.push_back(std::move(record));
-        else
+        if (!parseUserVariableLine(line, record.name, record.value)) {
             contents.skipped.push_back({lineNumber, std::string(line)});
+        } else if (std::string meaning = reservedVariableMeaning(record.name); !meaning.empty()) {
+            contents.skipped.push_back({lineNumber, std::string(line), std::move(meaning)});
+        } else {
+            contents.records.push_back(std::move(record));
+        }
     }
     // Newest first: the first line stands where the last-created record would.
     const int count = static_cast<int>(contents.records.size());
@@ -111,15 +161,37 @@ bool loadUserVariables(Engine& engine, const std::string& path, std::vector<Skip
 
 std::string skippedLinesMessage(const std::string& path, const std::vector<SkippedLine>& skipped) {
     if (skipped.empty()) return {};
-    std::string numbers;
-    for (const SkippedLine& line : skipped) {
-        if (!numbers.empty()) numbers += ", ";
-        numbers += std::to_string(line.lineNumber);
+    if (skipped.size() == 1) {
+        const SkippedLine& line = skipped.front();
+        const std::string start =
+            "Line " + std::to_string(line.lineNumber) + " of " + path + " was skipped: ";
+        if (line.reservedAs.empty()) return start + quoted(line.text) + " is not a name = decimal number";
+        const std::size_t separator = line.text.find(kUserVariableSeparator);
+        return start + "the name " + line.text.substr(0, separator) + " belongs to the calculator (" +
+               line.reservedAs + ")";
     }
-    if (skipped.size() == 1)
-        return "Line " + numbers + " of " + path + " was skipped: \"" + skipped.front().text +
-               "\" is not a name = decimal number";
-    return "Lines " + numbers + " of " + path + " were skipped: they are not name = decimal number";
+    std::vector<const SkippedLine*> malformed;
+    std::vector<const SkippedLine*> reserved;
+    for (const SkippedLine& line : skipped)
+        (line.reservedAs.empty() ? malformed : reserved).push_back(&line);
+    std::string message;
+    if (!malformed.empty())
+        message = (malformed.size() == 1 ? "Line " : "Lines ") + numberList(malformed) + " of " + path +
+                  (malformed.size() == 1 ? " was" : " were") +
+                  " skipped: " + (malformed.size() == 1 ? "it is" : "they are") +
+                  " not name = decimal number";
+    if (!reserved.empty()) {
+        if (!message.empty()) message += "\n";
+        std::string names;
+        for (std::size_t i = 0; i < reserved.size() && i < kListedLines; ++i) {
+            if (!names.empty()) names += ", ";
+            names += reserved[i]->text.substr(0, reserved[i]->text.find(kUserVariableSeparator));
+        }
+        message += (reserved.size() == 1 ? "Line " : "Lines ") + numberList(reserved) + " of " + path +
+                   (reserved.size() == 1 ? " was" : " were") + " skipped: the calculator reads " + names +
+                   (reserved.size() > kListedLines ? " ..." : "") + " as its own";
+    }
+    return message;
 }
 
 std::string exactDecimalText(Real value) {
@@ -157,7 +229,10 @@ bool writeUserVariableFile(const std::string& path, const std::vector<UserVariab
 
 bool writeLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
     if (path.empty()) return false;
-    const std::string temporary = path + ".tmp-brelt";
+    // A name of its own per save: two saves of the same file at once (two windows) must not
+    // write into one temporary file.
+    static std::mt19937_64 names{std::random_device{}()};
+    const std::string temporary = path + ".tmp-brelt-" + std::to_string(names());
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out.is_open()) return false;

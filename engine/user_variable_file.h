@@ -6,7 +6,9 @@
 // accepts LF or CR alone too. A line whose value does not read as a finite decimal number (one
 // written while the display was hexadecimal or sexagesimal, or damaged by hand) is skipped, never
 // turned into a record with a made-up value; the reader says which lines it skipped so the caller
-// can report them once. Whole-blank lines are ignored silently.
+// can report them once. So is a line whose name the calculator reads as its own ("k" is the
+// variable K, "pi" the constant): such a variable could be stored but never read. Whole-blank
+// lines are ignored silently, and a UTF-8 byte order mark at the start is skipped.
 //
 // The engine keeps the newest record first and numbers codes from 1000 (Engine::UserVariableList):
 // a file is loaded so that record k belongs to line k, the first line carrying the highest code.
@@ -28,6 +30,8 @@ inline constexpr std::string_view kUserVariableSeparator = " = ";
 struct SkippedLine {
     int lineNumber = 0; // 1-based, counting every line of the file
     std::string text;
+    std::string reservedAs = {}; // what the calculator reads the name as; "" for a line that is no
+                                 // "name = decimal number"
 };
 
 struct UserVariableFileContents {
@@ -39,8 +43,9 @@ struct UserVariableFileContents {
 // and exponent "E"/"e"); false for anything else, including infinities and NaN.
 bool parseDecimal(std::string_view text, Real& value);
 
-// Splits "name = value" at the first " = "; false when the line has no separator, no name or a
-// value that is no decimal number. The name is cut to 20 characters.
+// Splits "name = value" at the first " = "; false when the line has no separator, no name the
+// calculator reads as a name (a letter first, no blank, operator or parenthesis) or a value that
+// is no decimal number. The name is cut to 20 characters.
 bool parseUserVariableLine(std::string_view line, std::string& name, Real& value);
 
 // Splits text into lines at CR LF, LF or CR (a last line without an ending included).
@@ -56,7 +61,13 @@ bool readUserVariableFile(const std::string& path, UserVariableFileContents& con
 // cannot be read. Skipped lines are returned through `skipped` when given.
 bool loadUserVariables(Engine& engine, const std::string& path, std::vector<SkippedLine>* skipped = nullptr);
 
-// The one message that reports skipped lines after a load; empty when nothing was skipped.
+// What the calculator reads a user variable's name as, when it is one of its own ("the variable
+// K", "the constant pi"); "" for a name free for the user.
+std::string reservedVariableMeaning(std::string_view name);
+
+// The one message that reports skipped lines after a load; empty when nothing was skipped. It
+// stays short whatever the file holds: at most a few line numbers and names, then the count of
+// the rest, and a quoted line cut to a few dozen characters.
 std::string skippedLinesMessage(const std::string& path, const std::vector<SkippedLine>& skipped);
 
 // The value as the shortest decimal text that reads back as exactly the same extended value,

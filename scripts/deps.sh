@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-          poppler-utils)
+          poppler-utils
+          clang-14 libfuzzer-14-dev libclang-rt-14-dev) # the last three: the fuzz targets (tests/fuzz)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -40,6 +40,12 @@ HomeChoice chooseHomeDirectory(const QStringList& arguments, const QString& envi
     return {QDir(userDataDirectory).absolutePath(), QString()};
 }
 
+QString HomePaths::functionsToLoad(const QString& configured) const {
+    if (configured != functions() || shipped.isEmpty() || QFileInfo::exists(configured)) return configured;
+    const QString beside = shipped + QStringLiteral("/Brelt.FNC");
+    return QFileInfo::exists(beside) ? beside : configured;
+}
+
 QString HomePaths::constants() const {
     const QString own = home + QStringLiteral("/Brelt.CON");
     if (shipped.isEmpty() || QFileInfo::exists(own)) return own;

@@ -27,6 +27,10 @@ struct HomePaths {
     QString constants() const;
     QString variables() const { return home + QStringLiteral("/Brelt.USR"); }
     QString functions() const { return home + QStringLiteral("/Brelt.FNC"); }
+    // The user functions file to read at start-up: `configured`, unless that is the home's own
+    // file and the home has none yet; then the example file shipped beside the program, as the
+    // catalogue is (saving still writes the home's own file).
+    QString functionsToLoad(const QString& configured) const;
     QString base() const { return home + QStringLiteral("/Brelt"); }
 };
 

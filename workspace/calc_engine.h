@@ -34,6 +34,9 @@ public:
     virtual void setAngleDegrees(bool degrees) = 0;
     virtual void setPrecision(int precision) = 0; // digits the integration must settle on
     virtual void requestBreak() = 0;
+    // Breaks the running evaluation at its next step without asking the user (the window closes);
+    // requests the evaluation makes of the user from then on are answered "cancelled".
+    virtual void abortEvaluation() = 0;
     // Resets the variable slots, their formulas and the procedures' memory to undefined.
     virtual void clearAll() = 0;
 

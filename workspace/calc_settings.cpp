@@ -1,5 +1,7 @@
 #include "workspace/calc_settings.h"
 
+#include "chart/view/screen_placement.h"
+
 #include <QWidget>
 
 namespace brelt::workspace {
@@ -102,8 +104,14 @@ void loadWindowPosition(QWidget* window, const QString& iniPath) {
     ProfileFile ini(iniPath);
     ini.load();
     const WindowPlacement p = readWindowPlacement(ini, window->objectName());
-    window->move(p.left, p.top);
-    window->resize(p.width, p.height);
+    // A placement from a monitor no longer there, or from a damaged file, lands on a current screen.
+    const QRect placed = chart::visiblePlacement(QRect(p.left, p.top, p.width, p.height));
+    window->move(placed.topLeft());
+    window->resize(placed.size());
+}
+
+QPoint visibleCalcPosition(const CalcSettings& settings, const QSize& windowSize) {
+    return chart::visiblePlacement(QRect(QPoint(settings.left, settings.top), windowSize)).topLeft();
 }
 
 bool saveWindowPosition(const QWidget* window, const QString& iniPath) {

@@ -4,6 +4,8 @@
 // Reading never fails: a missing file or key yields the default.
 #include "workspace/profile_file.h"
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -63,7 +65,13 @@ void writeWindowPlacement(ProfileFile& ini, const QString& windowName, const Win
 // is the window's objectName ("fmPlot2D", "fmContourPlot", "fmPolar", "fmSurface"). The saver
 // rewrites only that section; the other sections of the file are kept. False when the file could
 // not be written.
+// A placement that no current screen shows (an unplugged monitor, a damaged file) is moved onto
+// the primary screen.
 void loadWindowPosition(QWidget* window, const QString& iniPath);
 bool saveWindowPosition(const QWidget* window, const QString& iniPath);
+
+// Where the main window of `windowSize` stands: "Calc"/"Left", "Top" when a current screen shows
+// it, else on the primary screen.
+QPoint visibleCalcPosition(const CalcSettings& settings, const QSize& windowSize);
 
 } // namespace brelt::workspace

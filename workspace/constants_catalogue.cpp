@@ -11,11 +11,16 @@ namespace brelt::workspace {
 bool loadCatalogue(const QString& path, QStringList& lines) {
     QString text;
     if (!readTextFile(path, text)) return false;
-    lines.clear();
+    lines = parseCatalogue(text);
+    return true;
+}
+
+QStringList parseCatalogue(const QString& text) {
+    QStringList lines;
     for (const QString& line : splitLines(text))
         if (!line.trimmed().isEmpty()) lines << line;
     sortCatalogue(lines);
-    return true;
+    return lines;
 }
 
 void sortCatalogue(QStringList& lines) {

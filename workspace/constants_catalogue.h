@@ -10,6 +10,8 @@ namespace brelt::workspace {
 
 // The catalogue's non-blank lines, sorted; false when the file cannot be read.
 bool loadCatalogue(const QString& path, QStringList& lines);
+// The same from the file's text.
+QStringList parseCatalogue(const QString& text);
 
 // Sorts alphabetically without regard to case; lines equal but for case keep a fixed order.
 void sortCatalogue(QStringList& lines);

@@ -19,11 +19,14 @@ QString fromLatin1(const std::string& text) {
     return QString::fromUtf8(engine::latin1ToUtf8(text));
 }
 
-QWidget* dialogParent() {
-    return QApplication::activeWindow();
-}
-
 } // namespace
+
+QWidget* EngineCalc::dialogParent() const {
+    // The Set variable dialog when it asks, else the window the user works in, else the main window.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return m_window;
+}
 
 EngineCalc::EngineCalc(engine::Engine& engine) : m_engine(engine) {
     m_engine.setHost(this);
@@ -34,6 +37,7 @@ EngineCalc::~EngineCalc() {
 }
 
 LineOutcome EngineCalc::evaluateLine(const QString& input, int digits) {
+    m_aborting = false;
     const engine::LineOutcome line = engine::evaluateLine(m_engine, input.toStdString(), digits);
     LineOutcome outcome;
     outcome.ok = line.evaluated && line.success;
@@ -74,6 +78,11 @@ void EngineCalc::requestBreak() {
     m_engine.BreakRequested = true;
 }
 
+void EngineCalc::abortEvaluation() {
+    m_aborting = true;
+    m_engine.BreakRequested = true;
+}
+
 void EngineCalc::clearAll() {
     for (int slot = 1; slot <= engine::kVariableSlotCount; ++slot) {
         m_engine.slot(slot).value = engine::UndefinedMark;
@@ -93,7 +102,9 @@ QString EngineCalc::helpText(int index) const {
 }
 
 bool EngineCalc::requestVariable(engine::Engine&, int slot, char, const std::string&) {
-    return m_requestVariable ? m_requestVariable(slot) : false;
+    if (m_aborting) return false;
+    const bool confirmed = m_requestVariable ? m_requestVariable(slot) : false;
+    return confirmed && !m_aborting;
 }
 
 int EngineCalc::addUserVariable(engine::Engine& engine, const std::string& name, engine::Real value) {
@@ -106,7 +117,11 @@ void EngineCalc::processMessages() {
 }
 
 bool EngineCalc::confirmBreak(const std::string& question) {
-    return chart::uiServices().confirm(dialogParent(), QStringLiteral("Brelt"), fromLatin1(question));
+    if (m_aborting) return true;
+    const bool yes =
+        chart::uiServices().confirm(dialogParent(), QStringLiteral("Brelt"), fromLatin1(question));
+    // The window was closed while the question stood: break off whatever was answered.
+    return yes || m_aborting;
 }
 
 void EngineCalc::showStatus(const std::string& text) {
@@ -114,7 +129,8 @@ void EngineCalc::showStatus(const std::string& text) {
 }
 
 void EngineCalc::showMessage(const std::string& text) {
-    chart::uiServices().message(dialogParent(), QStringLiteral("Brelt"), fromLatin1(text));
+    chart::uiServices().message(dialogParent(), QStringLiteral("Brelt"), fromLatin1(text),
+                                chart::MessageKind::Error);
 }
 
 } // namespace brelt::workspace

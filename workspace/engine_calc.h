@@ -7,6 +7,9 @@
 #include "engine/host.h"
 #include "workspace/calc_engine.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 
 namespace brelt::workspace {
@@ -24,10 +27,13 @@ public:
     void setAngleDegrees(bool degrees) override;
     void setPrecision(int precision) override;
     void requestBreak() override;
+    void abortEvaluation() override;
     void clearAll() override;
     QString functionName(int index) const override;
     QString helpText(int index) const override;
 
+    // The window the engine's boxes belong to when no other window is active (the main window).
+    void setWindow(QWidget* window) { m_window = window; }
     // Where status texts of long procedures go (the window's assistant panel).
     void setStatusSink(std::function<void(const QString&)> sink) { m_status = std::move(sink); }
     // The Set variable request (true when the user confirmed); unset answers "cancelled".
@@ -49,7 +55,11 @@ public:
     void showMessage(const std::string& text) override;
 
 private:
+    QWidget* dialogParent() const;
+
     engine::Engine& m_engine;
+    QPointer<QWidget> m_window;
+    bool m_aborting = false; // abortEvaluation until the next evaluation starts
     std::function<void(const QString&)> m_status;
     std::function<bool(int)> m_requestVariable;
     std::function<int(const std::string&, engine::Real)> m_addUserVariable;

@@ -2,6 +2,9 @@
 
 #include "workspace/atomic_file.h"
 
+#include <QHash>
+#include <QSet>
+
 namespace brelt::workspace {
 
 namespace {
@@ -36,18 +39,25 @@ bool ProfileFile::save() const {
 void ProfileFile::parse(const QString& text) {
     m_preamble.clear();
     m_sections.clear();
+    // Names seen so far, case folded, so that reading stays linear in the file's size however many
+    // sections and keys a (damaged) file holds.
+    QHash<QString, int> sectionIndex;
+    std::vector<QSet<QString>> sectionKeys;
     int current = -1;
     for (const QString& rawLine : splitLines(text)) {
         const QString line = rawLine.trimmed();
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')) && line.size() >= 2) {
             const QString name = line.mid(1, line.size() - 2).trimmed();
             // A section named twice continues the first one, as a profile reader finds the first.
-            current = -1;
-            for (std::size_t i = 0; i < m_sections.size(); ++i)
-                if (sameName(m_sections[i].name, name)) current = static_cast<int>(i);
-            if (current < 0) {
+            const QString folded = name.toCaseFolded();
+            const auto found = sectionIndex.constFind(folded);
+            if (found != sectionIndex.constEnd()) {
+                current = found.value();
+            } else {
+                current = static_cast<int>(m_sections.size());
+                sectionIndex.insert(folded, current);
                 m_sections.push_back({name, {}});
-                current = static_cast<int>(m_sections.size()) - 1;
+                sectionKeys.emplace_back();
             }
             continue;
         }
@@ -63,13 +73,11 @@ void ProfileFile::parse(const QString& text) {
         }
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).trimmed();
-        bool known = false;
-        for (Line& existing : section.lines)
-            if (!existing.key.isEmpty() && sameName(existing.key, key)) {
-                known = true; // the first occurrence wins, later ones are dropped
-                break;
-            }
-        if (!known) section.lines.push_back({key, value, QString()});
+        // The first occurrence of a key wins, later ones are dropped.
+        QSet<QString>& keys = sectionKeys[static_cast<std::size_t>(current)];
+        const qsizetype before = keys.size();
+        keys.insert(key.toCaseFolded());
+        if (keys.size() != before) section.lines.push_back({key, value, QString()});
     }
 }
 

@@ -12,6 +12,7 @@
 #include "workspace/brelt_home.h"
 #include "workspace/calc_engine.h"
 #include "workspace/calc_settings.h"
+#include "workspace/history_recall.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -110,6 +111,11 @@ public:
     // Started by the program: how long from start-up to the first showing (ms), printed when set.
     void setStartupClock(qint64 startMs, bool report);
 
+signals:
+    // The window was closed while an evaluation ran: it is being broken off, settings and history
+    // are saved.
+    void closedDuringEvaluation();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -132,7 +138,9 @@ private:
     void replacePage(QWidget*& placeholder, QWidget* page);
 
     // Evaluation, lists and tape (tfm_calc_evaluation.cpp).
-    void recordCalculation(const LineOutcome& outcome);
+    void recordCalculation(const QString& input, const LineOutcome& outcome);
+    // Up, Down, Page Up, Page Down and the wheel: the input line takes an entry of `list`.
+    void recall(QComboBox* list, HistoryRecall::Step step);
     void showError(const QString& text, int start, int length);
     void showResult(const QString& text);
     void updateTapeButtons();
@@ -177,14 +185,16 @@ private:
     bool m_evaluating = false;
     bool m_created = false;
     bool m_closed = false;
-    int m_helpRow = -1;     // the catalogue row the assistant shows, -1 none
-    int m_timerMode = 1;    // 1 word at the cursor, 2 greeting
-    QDateTime m_firstShown; // when the window was first shown (the greeting's time)
+    bool m_closedWhileEvaluating = false; // the running evaluation is being broken off
+    int m_helpRow = -1;                   // the catalogue row the assistant shows, -1 none
+    int m_timerMode = 1;                  // 1 word at the cursor, 2 greeting
+    QDateTime m_firstShown;               // when the window was first shown (the greeting's time)
     QDateTime m_lastGreeting;
     qint64 m_startMs = -1;
     bool m_reportStartup = false;
     std::function<void(QWidget*, int)> m_helpHandler;
     std::vector<std::pair<QString, bool>> m_startupWarnings; // text, shown as an error
+    HistoryRecall m_recall;
 
     // Controls, named as their objectName.
     QLineEdit* Edit1 = nullptr;

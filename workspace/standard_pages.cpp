@@ -1,5 +1,7 @@
 #include "workspace/standard_pages.h"
 
+#include "chart/view/ui_services.h"
+
 #include "workspace/constants_page.h"
 #include "workspace/engine_calc.h"
 #include "workspace/rcvar.h"
@@ -7,6 +9,8 @@
 #include "workspace/user_vars_page.h"
 #include "workspace/variables_buttons.h"
 #include "workspace/variables_page.h"
+
+#include <QPointer>
 
 namespace brelt::workspace {
 
@@ -36,8 +40,16 @@ TfmCalcPageFactory standardPages(ProgramParts& parts) {
             *parts.setVar, insert, [w] { w->ReturnClick(); }, digits);
         pages.loadConstants = [constants] { constants->loadAtStartup(); };
         pages.loadFunctions = [userFuncs](const QString& file) { userFuncs->loadFile(file); };
-        pages.loadVariables = [userVars](const QString& file) { userVars->loadFile(file); };
+        pages.loadVariables = [userVars](const QString& file) { userVars->loadAtStartup(file); };
         pages.modesChanged = [userVars] { userVars->rebuildList(); };
+
+        // The engine's boxes and the refusals of user functions belong to the main window; a refusal
+        // is an error.
+        parts.calc.setWindow(w);
+        parts.functions.setMessageSink([window = QPointer<TfmCalc>(w)](const std::string& text) {
+            chart::uiServices().message(window, QStringLiteral("Brelt"), QString::fromStdString(text),
+                                        chart::MessageKind::Error);
+        });
 
         TSetVar* dialog = parts.setVar;
         parts.calc.setVariableRequester(

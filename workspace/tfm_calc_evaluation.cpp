@@ -24,16 +24,20 @@ namespace brelt::workspace {
 
 namespace {
 
-// Restores the idle state however an evaluation ends.
+// Restores the idle state however an evaluation ends. While it runs the tabs are locked and the
+// input line is read-only (what is recorded is the formula evaluated); Stop stays usable.
 class EvaluationScope {
 public:
-    EvaluationScope(QTabWidget* tabs, bool& evaluating) : m_tabs(tabs), m_evaluating(evaluating) {
+    EvaluationScope(QTabWidget* tabs, QLineEdit* input, bool& evaluating)
+        : m_tabs(tabs), m_input(input), m_evaluating(evaluating), m_wasReadOnly(input->isReadOnly()) {
         m_tabs->setEnabled(false);
+        m_input->setReadOnly(true);
         m_evaluating = true;
     }
     ~EvaluationScope() {
         if (m_cursor) QApplication::restoreOverrideCursor();
         m_tabs->setEnabled(true);
+        m_input->setReadOnly(m_wasReadOnly);
         m_evaluating = false;
     }
     void showHourglass() {
@@ -43,7 +47,9 @@ public:
 
 private:
     QTabWidget* m_tabs;
+    QLineEdit* m_input;
     bool& m_evaluating;
+    bool m_wasReadOnly;
     bool m_cursor = false;
 };
 
@@ -59,18 +65,20 @@ void TfmCalc::ReturnClick() {
     // The engine lets pending messages run during long procedures; a second Return (or "=") in
     // that time must not start another evaluation inside the running one.
     if (m_evaluating) return;
-    EvaluationScope scope(pcCalc, m_evaluating);
+    EvaluationScope scope(pcCalc, Edit1, m_evaluating);
     const QString input = Edit1->text();
     if (input.isEmpty()) return;
     scope.showHourglass();
     const LineOutcome outcome = m_engine.evaluateLine(input, m_digits);
+    // Closed in the meantime: the evaluation was broken off and the window's state saved.
+    if (std::exchange(m_closedWhileEvaluating, false)) return;
     if (!outcome.ok) {
         showError(outcome.errorText, outcome.errorStart, outcome.errorLength);
         return;
     }
     showResult(outcome.resultText);
     Edit1->selectAll();
-    if (Edit1->isModified() && !input.isEmpty()) recordCalculation(outcome);
+    if (Edit1->isModified() && !input.isEmpty()) recordCalculation(input, outcome);
 }
 
 void TfmCalc::showError(const QString& text, int start, int length) {
@@ -88,8 +96,8 @@ void TfmCalc::showResult(const QString& text) {
     Edit2->setCursorPosition(0);
 }
 
-void TfmCalc::recordCalculation(const LineOutcome& outcome) {
-    const QString input = Edit1->text();
+void TfmCalc::recordCalculation(const QString& input, const LineOutcome& outcome) {
+    m_recall.reset();
     cbResults->insertItem(0, Edit2->text());
     const int found = cbHistory->findText(input, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (found < 0)
@@ -168,6 +176,7 @@ void TfmCalc::listKeyDown(QComboBox* list, QKeyEvent* event) {
         const int index = list->view()->currentIndex().isValid() ? list->view()->currentIndex().row()
                                                                  : list->currentIndex();
         if (index >= 0 && index < list->count()) list->removeItem(index);
+        m_recall.reset();
     }
     list->update();
 }
@@ -220,6 +229,17 @@ void TfmCalc::rgAngleClick(int index) {
     m_engine.setAngleDegrees(index != 0);
 }
 
+void TfmCalc::recall(QComboBox* list, HistoryRecall::Step step) {
+    if (m_evaluating) return;
+    const std::optional<QString> text = m_recall.step(
+        list == cbHistory ? 0 : 1, list->count(), [list](int i) { return list->itemText(i); }, Edit1->text(),
+        step);
+    if (!text) return;
+    Edit1->setText(*text);
+    Edit1->setModified(true);
+    Edit1->setFocus();
+}
+
 void TfmCalc::sbStopClick() {
     m_engine.requestBreak();
 }
@@ -232,6 +252,7 @@ void TfmCalc::sbEQClick() {
 }
 
 void TfmCalc::sbClMemClick() {
+    m_recall.reset();
     cbHistory->clear();
     cbResults->clear();
     m_engine.clearAll();

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +34,9 @@ TfmCalc::TfmCalc(CalcEngine& engine, HomePaths paths, const TfmCalcPageFactory& 
     connect(rgNotation, &QButtonGroup::idClicked, this, &TfmCalc::rgNotationClick);
     connect(rgBase, &QButtonGroup::idClicked, this, &TfmCalc::rgBaseClick);
     connect(rgAngle, &QButtonGroup::idClicked, this, &TfmCalc::rgAngleClick);
+    // After a click on a mode the user types on where they were: in the input line.
+    for (QButtonGroup* modes : {rgNotation, rgBase, rgAngle})
+        connect(modes, &QButtonGroup::idClicked, this, [this] { Edit1->setFocus(); });
     connect(udDigits, &QSpinBox::valueChanged, this, &TfmCalc::udDigitsClick);
     connect(udPrecision, &QSpinBox::valueChanged, this, [this](int value) { m_engine.setPrecision(value); });
     connect(chHint, &QCheckBox::toggled, this, &TfmCalc::chHintClick);
@@ -78,7 +82,7 @@ void TfmCalc::FormCreate() {
     loadHistory();
 
     m_graphics->loadSettings(s);
-    move(s.left, s.top);
+    move(visibleCalcPosition(s, sizeHint()));
     m_loading = false;
 
     m_graphics->rgPlotClick(s.plotType);
@@ -144,8 +148,15 @@ bool TfmCalc::FormCloseQuery() {
 }
 
 void TfmCalc::closeEvent(QCloseEvent* event) {
+    // Closing during an evaluation breaks it off at its next step, without the break question:
+    // the user asked to leave, and the program must not stay behind computing.
+    if (m_evaluating) {
+        m_closedWhileEvaluating = true;
+        m_engine.abortEvaluation();
+    }
     if (!m_closed && FormCloseQuery()) m_closed = true;
     event->accept();
+    if (m_closedWhileEvaluating) emit closedDuringEvaluation();
 }
 
 void TfmCalc::showEvent(QShowEvent* event) {
@@ -187,21 +198,22 @@ void TfmCalc::loadCatalogues() {
     }
 
     // The user functions and their tab; a missing file is no error.
+    const QString functionsFile = m_paths.functionsToLoad(m_settings.functionsFile);
     if (m_pages.loadFunctions)
-        m_pages.loadFunctions(m_settings.functionsFile);
+        m_pages.loadFunctions(functionsFile);
     else {
         QString functions;
-        if (readTextFile(m_settings.functionsFile, functions))
+        if (readTextFile(functionsFile, functions))
             for (const QString& line : splitLines(functions))
                 lbFuncs->addItem(line);
     }
 
-    // The user variables: a file that cannot be read is reported.
+    // The user variables: a file that cannot be read is reported; none at all (a first run) is not.
     if (m_pages.loadVariables)
         m_pages.loadVariables(m_settings.variablesFile);
     else {
         QString variables;
-        if (!readTextFile(m_settings.variablesFile, variables))
+        if (QFileInfo::exists(m_settings.variablesFile) && !readTextFile(m_settings.variablesFile, variables))
             m_startupWarnings.push_back(
                 {QStringLiteral("Can't read file ") + m_settings.variablesFile, true});
     }

@@ -18,10 +18,13 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace brelt::workspace {
 
 void TfmCalc::insertText(const QString& text) {
+    // While an evaluation runs the input line holds the formula being evaluated.
+    if (m_evaluating) return;
     const int start = Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
     Edit1->insert(text);
     Edit1->setModified(true);
@@ -46,6 +49,18 @@ bool isTextKey(int key) {
     return (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z);
 }
 
+// The keys that walk through the history from the input line.
+std::optional<HistoryRecall::Step> recallStep(const QKeyEvent* key) {
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+    switch (key->key()) {
+    case Qt::Key_Up: return HistoryRecall::Step::Older;
+    case Qt::Key_Down: return HistoryRecall::Step::Newer;
+    case Qt::Key_PageUp: return HistoryRecall::Step::Oldest;
+    case Qt::Key_PageDown: return HistoryRecall::Step::Newest;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
 
 bool TfmCalc::eventFilter(QObject* watched, QEvent* event) {
@@ -58,9 +73,33 @@ bool TfmCalc::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == mmTape && type == QEvent::KeyRelease) ||
         (watched == mmTape->viewport() && type == QEvent::MouseMove))
         updateTapeButtons();
+    // The wheel over the input line or the result line walks through their lists; the combo boxes
+    // under them would otherwise splice entries into the formula.
+    if (type == QEvent::Wheel) {
+        QComboBox* list = watched == Edit1 || watched == cbHistory   ? cbHistory
+                          : watched == Edit2 || watched == cbResults ? cbResults
+                                                                     : nullptr;
+        if (!list) return QWidget::eventFilter(watched, event);
+        const int notches = m_recall.wheelNotches(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        for (int i = 0; i < std::abs(notches); ++i)
+            recall(list, notches > 0 ? HistoryRecall::Step::Older : HistoryRecall::Step::Newer);
+        return true;
+    }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // Up, Down, Page Up and Page Down in the input line recall the history; the combo box under it
+    // must not see them (it would insert the entry at the cursor).
+    if (type == QEvent::KeyPress && (watched == Edit1 || watched == cbHistory)) {
+        if (const auto step = recallStep(key)) {
+            recall(cbHistory, *step);
+            return true;
+        }
+    }
+    // Typing that reaches a list from the read-only input line would pick an entry by its letters.
+    if (type == QEvent::KeyPress && (watched == cbHistory || watched == cbResults) &&
+        !key->text().isEmpty() && key->key() != Qt::Key_Delete)
+        return true;
     // The history and results lists (and their popups) delete with the bare Delete key.
     if (type == QEvent::KeyPress && key->key() == Qt::Key_Delete) {
         if (watched == cbHistory || watched == cbHistory->view()) {
@@ -119,7 +158,7 @@ bool TfmCalc::FormKeyDown(QKeyEvent* event, QWidget* focused) {
         returnOnOtherTab(focused);
         return true;
     case Qt::Key_Escape:
-        if (Edit1->text().isEmpty() && cbHistory->count() > 0) {
+        if (!m_evaluating && Edit1->text().isEmpty() && cbHistory->count() > 0) {
             Edit1->setText(cbHistory->itemText(0));
             Edit1->setModified(true);
             Edit1->selectAll();

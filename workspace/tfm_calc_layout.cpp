@@ -112,6 +112,11 @@ void TfmCalc::buildLayout() {
     Edit1->setFrame(false);
     Edit1->setPlaceholderText(QStringLiteral("Type a formula and press Return"));
     new ComboOverlay(cbHistory, Edit1);
+    // The lists never size the window to their longest entry (the window has a fixed size).
+    for (QComboBox* list : {cbResults, cbHistory}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(12);
+    }
 
     QFont entryFont = font();
     entryFont.setPointSizeF(entryFont.pointSizeF() * 1.25);

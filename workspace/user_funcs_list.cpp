@@ -38,6 +38,10 @@ void UserFuncsList::rebuildCollection(const std::vector<std::string>& declaratio
 std::string UserFuncsList::addOrReplace(const std::string& name, const std::string& expression) {
     const std::string definition = name + " = " + expression;
     const engine::TUserFunc candidate(definition);
+    // A name the calculator reads as its own, or characters it cannot read, are said as such.
+    if (!candidate.NameClash().empty() || candidate.BadName() || candidate.BadParameterName() ||
+        candidate.UnreadableBody())
+        return engine::RefusalMessage(candidate, definition);
     if (!candidate.Valid() || candidate.IsComment()) return "Invalid user function " + definition;
     std::vector<std::string> declarations{definition};
     bool replaced = false;
@@ -71,13 +75,16 @@ bool UserFuncsList::load(const std::string& path) {
     if (!read) return false;
     // The loader skips empty lines and stops at the first refusal: the non-empty line after the
     // last loaded function is the one that stopped it.
+    // The lines not loaded are kept as the file holds them: one with a character the engine cannot
+    // hold is written back unchanged.
     const std::vector<std::string>& lines = m_functions.Lines();
+    const std::vector<std::string>& raw = m_functions.RawLines();
     int nonEmpty = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         if (nonEmpty++ < m_functions.Count()) continue;
         if (m_stoppedAtLine == 0) m_stoppedAtLine = static_cast<int>(i) + 1;
-        m_notLoaded.push_back(lines[i]);
+        m_notLoaded.push_back(i < raw.size() ? raw[i] : lines[i]);
     }
     return true;
 }

@@ -8,7 +8,8 @@
 // (after a notice line that names the line which stopped the loading); they cannot be selected,
 // and saving writes them back, so loading and saving a file never loses a line of it.
 //
-// Texts are the evaluator's bytes (Latin-1), as the collection and the files hold them.
+// Texts are the evaluator's bytes (Latin-1), as the collection holds them; the lines not loaded
+// are the file's own bytes (UTF-8 or Latin-1), so that saving writes them back unchanged.
 #include "engine/user_functions.h"
 
 #include <string>
@@ -27,7 +28,9 @@ public:
     int functionCount() const { return m_functions.Count(); }
 
     // Builds "name = expression"; a valid declaration replaces the first function of the same name
-    // and goes first. Returns "" on success, else the warning "Invalid user function " + text.
+    // and goes first. Returns "" on success, else the warning "Invalid user function " + text, or
+    // for a name the calculator reads as its own or characters it cannot read, the message that
+    // says so.
     std::string addOrReplace(const std::string& name, const std::string& expression);
     // Removes function `index`; false when there is none.
     bool remove(int index);

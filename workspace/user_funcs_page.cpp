@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QVBoxLayout>
 
 namespace brelt::workspace {
@@ -20,6 +21,15 @@ namespace {
 
 const QString kTitle = QStringLiteral("Brelt");
 constexpr int kMaxExpressionText = 255;
+constexpr int kMaxShownLine = 300;
+
+// A line as the file holds it: UTF-8 when it reads as such, else Latin-1.
+QString fromFileText(const std::string& line) {
+    const QByteArray bytes = QByteArray::fromStdString(line);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromEngineText(line) : text;
+}
 
 bool isNameCharacter(QChar c) {
     return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
@@ -108,9 +118,14 @@ void UserFuncsPage::rebuildList() {
     lbFuncs->clear();
     const std::vector<std::string> lines = m_list.displayLines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(fromEngineText(lines[i]), lbFuncs);
+        const bool loaded = static_cast<int>(i) < m_list.functionCount();
+        QString text = loaded ? fromEngineText(lines[i]) : fromFileText(lines[i]);
+        // A line not loaded is only shown (saving writes it whole): a damaged file's megabyte line
+        // must not make the list lay out a megabyte of text.
+        if (!loaded && text.size() > kMaxShownLine) text = text.left(kMaxShownLine) + QStringLiteral("...");
+        auto* item = new QListWidgetItem(text, lbFuncs);
         // The notice and the lines not loaded are shown, not edited: they cannot be selected.
-        if (static_cast<int>(i) >= m_list.functionCount()) {
+        if (!loaded) {
             item->setFlags(Qt::NoItemFlags);
             item->setForeground(Qt::gray);
         }

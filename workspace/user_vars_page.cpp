@@ -1,11 +1,11 @@
 #include "workspace/user_vars_page.h"
 
 #include "chart/view/ui_services.h"
-#include "engine/function_table.h"
 #include "engine/user_variable_file.h"
 #include "workspace/profile_file.h"
 #include "workspace/variables_logic.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -150,8 +150,9 @@ void UserVarsPage::btAddClick() {
     // A name the calculator already knows (a variable letter, "pi", "e", "random") would be read as
     // that and never as the user's value.
     const std::string engineName = toEngineText(name);
-    if (engine::LookupFunction(engineName + '+') >= 0) {
-        showError(this, QStringLiteral("The name ") + name + QStringLiteral(" belongs to the calculator"));
+    if (const std::string meaning = engine::reservedVariableMeaning(engineName); !meaning.empty()) {
+        showError(this, QStringLiteral("The name ") + name + QStringLiteral(" belongs to the calculator (") +
+                            QString::fromStdString(meaning) + QLatin1Char(')'));
         return;
     }
     const FormulaOutcome outcome = evaluateFormula(m_engine, edValue->text(), digits());
@@ -216,6 +217,11 @@ void UserVarsPage::btLoadClick() {
     request.overwritePrompt = false;
     const QString name = chart::uiServices().openFile(this, request).fileName;
     if (!name.isEmpty()) loadFile(name);
+}
+
+bool UserVarsPage::loadAtStartup(const QString& path) {
+    if (!QFileInfo::exists(path)) return true;
+    return loadFile(path);
 }
 
 bool UserVarsPage::loadFile(const QString& path) {

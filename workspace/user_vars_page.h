@@ -11,7 +11,7 @@
 //
 // Wiring (the main window):
 //   auto* page = new UserVarsPage(engine, settings.variablesFile, paths.ini(), [this] { return digits(); });
-//   FormCreate: page->loadFile(settings.variablesFile) instead of only reading the file;
+//   FormCreate: page->loadAtStartup(settings.variablesFile) instead of only reading the file;
 //   EngineHost::addUserVariable(engine, name, value) -> return page->addUserVariable(name, value);
 //   Return in `edName`/`edValue` presses "btAdd" (the page also handles it itself).
 #include "engine/engine.h"
@@ -44,6 +44,9 @@ public:
     // Loads a *.USR file into the records and the list: "Can't read file " when it cannot be read
     // (records untouched), one warning naming the skipped lines. False when it could not be read.
     bool loadFile(const QString& path);
+    // The start-up load: a file that is not there yet (a first run) leaves the list empty without a
+    // word; one that is there but cannot be read is reported as by loadFile.
+    bool loadAtStartup(const QString& path);
 
     // The engine's add-or-modify of an assignment to a user variable: returns the record's code.
     int addUserVariable(const std::string& name, engine::Real value);

@@ -184,7 +184,8 @@ bool readFileLines(const QString& path, std::vector<std::string>& lines) {
     std::ostringstream buffer;
     buffer << in.rdbuf();
     if (in.bad()) return false;
-    const std::string text = buffer.str();
+    std::string_view text = buffer.view();
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // a UTF-8 byte order mark
     lines.clear();
     for (const std::string_view line : engine::splitLines(text))
         lines.emplace_back(line);

@@ -68,7 +68,8 @@ std::vector<std::string> variablesFileLines(const engine::Engine& engine);
 bool parseVariablesFile(const std::vector<std::string>& lines,
                         std::array<engine::VariableSlot, kCalculatorVariables>& loaded);
 
-// Reads a file's lines (CR LF, LF or CR); false when it cannot be read.
+// Reads a file's lines (CR LF, LF or CR; a UTF-8 byte order mark at the start skipped); false when
+// it cannot be read.
 bool readFileLines(const QString& path, std::vector<std::string>& lines);
 
 // The path as the operating system names it, for the standard library's file functions.

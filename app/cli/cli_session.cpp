@@ -17,7 +17,12 @@ CliSession::CliSession(std::ostream& messages) : m_host(messages), m_engine(&m_h
 
 void CliSession::loadHomeFiles(const std::string& home, std::ostream& err) {
     std::error_code error;
-    const fs::path functionsFile = fs::path(home) / "Brelt.FNC";
+    fs::path functionsFile = fs::path(home) / "Brelt.FNC";
+    // A home without its own functions uses the examples shipped beside the program, as the window does.
+    if (!fs::exists(functionsFile, error)) {
+        const fs::path program = fs::read_symlink("/proc/self/exe", error);
+        if (!error) functionsFile = program.parent_path() / "Brelt.FNC";
+    }
     if (fs::is_regular_file(functionsFile, error)) m_functions.LoadFromFile(functionsFile.string());
     const fs::path variablesFile = fs::path(home) / "Brelt.USR";
     if (fs::is_regular_file(variablesFile, error)) {

@@ -18,8 +18,9 @@ public:
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
-    // Loads Brelt.FNC and Brelt.USR from `home`; a file that is not there is no error. Problems go
-    // to `err`, each line starting with "brelt: ".
+    // Loads Brelt.FNC and Brelt.USR from `home` (without a Brelt.FNC of its own, the one shipped
+    // beside the program); a file that is not there is no error. Problems go to `err`, each line
+    // starting with "brelt: ".
     void loadHomeFiles(const std::string& home, std::ostream& err);
 
     engine::Engine& engine() { return m_engine; }

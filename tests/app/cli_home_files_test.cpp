@@ -55,3 +55,17 @@ TEST(CliHomeFiles, AVariablesLineThatIsNoNumberIsSkippedAndReported) {
     EXPECT_EQ(result.out, "4.0E+0\n");
     EXPECT_NE(result.err.find("bad = FF"), std::string::npos) << result.err;
 }
+
+TEST(CliHomeFiles, NamesTheCalculatorReadsAsItsOwnAreRefusedWithTheClashNamed) {
+    QTemporaryDir home;
+    write(home.filePath("Brelt.FNC"), "k(x,y)=x*y\r\n");
+    write(home.filePath("Brelt.USR"), "pi = 3\r\nrate = 2\r\n");
+    const CliRun result = run({"--home", home.path().toStdString(), "--eval", "rate", "--eval", "pi"});
+    EXPECT_EQ(result.out, "2.0E+0\n3.1415927E+0\n");
+    EXPECT_NE(result.err.find("brelt: The name k belongs to the calculator (the variable K): k(x,y)=x*y\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("skipped: the name pi belongs to the calculator (the constant pi)"),
+              std::string::npos)
+        << result.err;
+}

@@ -126,6 +126,27 @@ TEST_F(UserFunctionsTest, AddFunctionShowsTheThreeRefusals) {
         {"h(x,y)=x", false, "Parametr missing h(x,y)=x"},
         {"h()=1", false, "Invalid functions h()=1"},
         {"h(x)=", false, "Invalid functions h(x)="},
+        // Names the calculator reads as its own could be declared but never called.
+        {"k(x,y)=x+y", false, "The name k belongs to the calculator (the variable K): k(x,y)=x+y"},
+        {"X(a)=a", false, "The name X belongs to the calculator (the variable X): X(a)=a"},
+        {"sin(x)=x", false, "The name sin belongs to the calculator (the function sin): sin(x)=x"},
+        {"pi(x)=x", false, "The name pi belongs to the calculator (the constant pi): pi(x)=x"},
+        {"e(x)=x", false, "The name e belongs to the calculator (the constant e): e(x)=x"},
+        {"ft_m(x)=x", false, "The name ft_m belongs to the calculator (the unit conversion ft_m): ft_m(x)=x"},
+        {"forJtoKstepMdo(x)=x", false,
+         "The name forJtoKstepMdo belongs to the calculator (the loop for J to K step M do): "
+         "forJtoKstepMdo(x)=x"},
+        {"2f(x)=x", false,
+         "Invalid function name in 2f(x)=x: a name begins with a letter and holds no operators"},
+        {"f+g(x)=x", false,
+         "Invalid function name in f+g(x)=x: a name begins with a letter and holds no operators"},
+        {"g(a-b)=a", false,
+         "Invalid parameter names in g(a-b)=a: a parameter name is letters, digits and _, beginning with a "
+         "letter"},
+        // A control byte in a body would be taken for a placeholder.
+        {"q(x)=x+\x01", false, "Characters the calculator cannot read in q(x)=x+?"},
+        {"sinc(x)=sin(x)/x", true, nullptr},
+        {"k1(x)=x", true, nullptr},
     };
     for (const auto& c : cases) {
         messages.clear();
@@ -137,7 +158,29 @@ TEST_F(UserFunctionsTest, AddFunctionShowsTheThreeRefusals) {
             EXPECT_TRUE(messages.empty()) << c.line;
         }
     }
-    EXPECT_EQ(functions.Count(), 1);
+    EXPECT_EQ(functions.Count(), 3);
+}
+
+TEST_F(UserFunctionsTest, RefusesParametersOutsideTheLanguageNamingTheLine) {
+    // "α" and "β" cannot be engine characters: both would read as the same rejected byte.
+    EXPECT_TRUE(functions.LoadFromFile(write("greek.FNC", "g(\xCE\xB1,\xCE\xB2)=\xCE\xB1-\xCE\xB2\n")));
+    EXPECT_EQ(functions.Count(), 0);
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Invalid parameter names in g(\xCE\xB1,\xCE\xB2)=\xCE\xB1-\xCE\xB2: a parameter "
+                            "name is letters, digits and _, beginning with a letter"});
+}
+
+TEST_F(UserFunctionsTest, SkipsAByteOrderMarkAndKeepsMessagesShort) {
+    EXPECT_TRUE(functions.LoadFromFile(write("bom.FNC", "\xEF\xBB\xBFtwice(x)=2*x\r\nhalf(x)=x/2\r\n")));
+    EXPECT_EQ(functions.Count(), 2);
+    EXPECT_EQ(functions.Find("twice("), 0);
+    EXPECT_EQ(functions.Lines()[0], "twice(x)=2*x");
+
+    std::string hostile = "bad(x)=";
+    hostile.append(2'000'000, 'y');
+    EXPECT_TRUE(functions.LoadFromFile(write("long.FNC", hostile)));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Parametr missing bad(x)=" + std::string(93, 'y') + "...");
 }
 
 TEST_F(UserFunctionsTest, LoadsAFileUpToTheFirstRefusedLine) {
@@ -154,7 +197,7 @@ TEST_F(UserFunctionsTest, LoadsAFileUpToTheFirstRefusedLine) {
     EXPECT_EQ(messages, std::vector<std::string>{"Dublicate parametrs (x,x)"});
 
     // Loading again replaces the whole collection.
-    EXPECT_TRUE(functions.LoadFromFile(write("other.FNC", "k(t)=t+1\n")));
+    EXPECT_TRUE(functions.LoadFromFile(write("other.FNC", "inc(t)=t+1\n")));
     EXPECT_EQ(functions.Count(), 1);
     EXPECT_EQ(functions.Find("f("), -1);
 }
@@ -211,7 +254,7 @@ protected:
         ConnectUserFunctions(engine, functions);
         for (const char* line :
              {"f(x)=x*x;square", "g(a,ab)=a+ab", "h(x,y)=x+y", "d(x)=x/0", "r(x)=r(x)+1", "p(x)=q(x)",
-              "q(x)=p(x)", "s(x)=sin(x)", "t(x)=h(x,1)*2", "m(x)=min(0,1,(X-x)^2)", "bad(x)=x)"}) {
+              "q(x)=p(x)", "s(x)=sin(x)", "t(x)=h(x,1)*2", "mq(x)=min(0,1,(X-x)^2)", "bad(x)=x)"}) {
             EXPECT_TRUE(functions.AddFunction(line)) << line;
         }
     }
@@ -281,7 +324,8 @@ TEST_F(UserFunctionCallTest, RecursionEndsAndTheNextCallStartsAfresh) {
 }
 
 TEST_F(UserFunctionCallTest, BodiesMayUseProceduresAndTheRunningVariable) {
-    EXPECT_NEAR(engine.Evaluate("m(0.25)"), 0, 1e-18L);
+    EXPECT_NEAR(engine.Evaluate("mq(0.25)"), 0, 1e-18L);
+    EXPECT_FALSE(engine.ErrorFlag);
     EXPECT_NEAR(engine.Evaluate("integral(0,1,f(X))"), 1.0L / 3, 1e-12L);
 }
 

@@ -94,6 +94,43 @@ TEST(UserVariableFile, UnreadableValuesAreSkippedAndReportedOnce) {
     EXPECT_EQ(skippedLinesMessage("/h/Brelt.USR", {}), "");
 }
 
+TEST(UserVariableFile, NamesTheCalculatorReadsAsItsOwnAreSkippedAndNamed) {
+    const UserVariableFileContents contents =
+        parseUserVariableText("k = 5\nsin = 2\npi = 3\nmy var = 1\n1a = 2\nrate = 4\n");
+    ASSERT_EQ(contents.records.size(), 2u); // "sin" alone is no call of sin(
+    EXPECT_EQ(contents.records[0].name, "sin");
+    EXPECT_EQ(contents.records[1].name, "rate");
+    ASSERT_EQ(contents.skipped.size(), 4u);
+    EXPECT_EQ(contents.skipped[0].reservedAs, "the variable K");
+    EXPECT_EQ(contents.skipped[1].reservedAs, "the constant pi");
+    EXPECT_EQ(contents.skipped[2].reservedAs, ""); // no name the calculator reads
+    EXPECT_EQ(skippedLinesMessage("/h/Brelt.USR", contents.skipped),
+              "Lines 4, 5 of /h/Brelt.USR were skipped: they are not name = decimal number\n"
+              "Lines 1, 3 of /h/Brelt.USR were skipped: the calculator reads k, pi as its own");
+    EXPECT_EQ(skippedLinesMessage("/h/Brelt.USR", {contents.skipped[0]}),
+              "Line 1 of /h/Brelt.USR was skipped: the name k belongs to the calculator (the variable K)");
+}
+
+TEST(UserVariableFile, HostileFilesGiveShortMessagesAndAByteOrderMarkIsSkipped) {
+    const UserVariableFileContents marked = parseUserVariableText("\xEF\xBB\xBFrate = 2\r\n");
+    ASSERT_EQ(marked.records.size(), 1u);
+    EXPECT_EQ(marked.records[0].name, "rate");
+
+    const std::string longLine(2'000'000, 'a');
+    const UserVariableFileContents one = parseUserVariableText(longLine + "\n");
+    EXPECT_EQ(skippedLinesMessage("/h/Brelt.USR", one.skipped), "Line 1 of /h/Brelt.USR was skipped: \"" +
+                                                                    std::string(60, 'a') +
+                                                                    "...\" is not a name = decimal number");
+
+    std::string many;
+    for (int i = 0; i < 20'000; ++i)
+        many += "bad line\n";
+    const UserVariableFileContents lots = parseUserVariableText(many);
+    EXPECT_EQ(skippedLinesMessage("/h/Brelt.USR", lots.skipped),
+              "Lines 1, 2, 3, 4, 5 and 19995 more of /h/Brelt.USR were skipped: they are not name = decimal "
+              "number");
+}
+
 TEST(UserVariableFile, NamesAreCutAndValueTextsLimited) {
     std::string name;
     Real value = 0;

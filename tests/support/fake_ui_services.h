@@ -17,6 +17,7 @@ struct ShownBox {
     QString text;
     chart::MessageKind kind;
     unsigned buttons;
+    QWidget* parent = nullptr; // the window the box belongs to (it is centred on it)
 };
 
 class FakeUiServices final : public chart::UiServices {
@@ -44,9 +45,9 @@ public:
         return list;
     }
 
-    chart::Answer ask(QWidget*, const QString& title, const QString& text, chart::MessageKind kind,
+    chart::Answer ask(QWidget* parent, const QString& title, const QString& text, chart::MessageKind kind,
                       unsigned buttons) override {
-        boxes.push_back({title, text, kind, buttons});
+        boxes.push_back({title, text, kind, buttons, parent});
         if (!answers.empty()) {
             const chart::Answer answer = answers.front();
             answers.pop_front();

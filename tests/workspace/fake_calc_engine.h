@@ -21,6 +21,7 @@ public:
     int precision = 0;
     bool breakRequested = false;
     int clearAllCount = 0;
+    int abortCount = 0;
     QString lastResult = QStringLiteral("0");
 
     workspace::LineOutcome evaluateLine(const QString& input, int digits) override {
@@ -46,6 +47,7 @@ public:
     void setAngleDegrees(bool value) override { degrees = value; }
     void setPrecision(int value) override { precision = value; }
     void requestBreak() override { breakRequested = true; }
+    void abortEvaluation() override { ++abortCount; }
     void clearAll() override { ++clearAllCount; }
     QString functionName(int index) const override {
         switch (index) {

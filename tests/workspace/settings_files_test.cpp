@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -234,6 +236,19 @@ TEST(WindowPlacement, MissingSectionGivesTopLeft640x480AndSaverKeepsOthers) {
     EXPECT_EQ(ini.readInt(QStringLiteral("Calc Settings"), QStringLiteral("Digits"), 0), 14);
     ini.writeInt(QStringLiteral("fmPlot2D"), QStringLiteral("Width"), -5);
     EXPECT_EQ(readWindowPlacement(ini, QStringLiteral("FMPLOT2D")).width, 640);
+}
+
+TEST(WindowPlacement, APlacementNoScreenShowsComesBackOntoThePrimaryScreen) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Brelt.INI"));
+    writeBytes(path, "[fmContourPlot]\r\nLeft=-20000\r\nTop=90000\r\nWidth=500\r\nHeight=400\r\n");
+    QWidget window;
+    window.setObjectName(QStringLiteral("fmContourPlot"));
+    loadWindowPosition(&window, path);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(QRect(window.pos(), window.size())))
+        << window.pos().x() << "," << window.pos().y();
+    EXPECT_EQ(window.size(), QSize(500, 400));
 }
 
 TEST(HomeFolder, OptionThenEnvironmentThenProgramFolder) {

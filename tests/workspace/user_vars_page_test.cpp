@@ -107,8 +107,8 @@ TEST(UserVarsPage, Messages) {
     EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Varible name or value invalid!"),
                                        QStringLiteral("Varible name or value invalid!"),
                                        QStringLiteral("Syntax error: position 5"),
-                                       QStringLiteral("The name pi belongs to the calculator"),
-                                       QStringLiteral("The name x belongs to the calculator")}));
+                                       QStringLiteral("The name pi belongs to the calculator (the constant pi)"),
+                                       QStringLiteral("The name x belongs to the calculator (the variable X)")}));
     EXPECT_EQ(ui.boxes[0].kind, chart::MessageKind::Error);
     EXPECT_TRUE(tab.lines().isEmpty());
     EXPECT_EQ(tab.engine.workingExpression(), "7*6");
