@@ -146,6 +146,7 @@ private:
     Real readPowerAndPostfix(Real value); // the "^" and postfixes after a primary, if any
     Real readNumber(bool negative);
     Real readNumberInFull(bool negative);
+    Real readSexagesimal(bool negative, Real whole); // after the integer part, at its ":"
     Real readName(bool negative);
     Real readVariable(int slotNumber, bool negative);
     Real assignVariable(int slotNumber);
