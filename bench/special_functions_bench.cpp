@@ -23,7 +23,7 @@ template <typename F> void OneArgument(benchmark::State& state, F f, Real x) {
 
 template <typename F> void TwoArguments(benchmark::State& state, F f, Real n, Real x) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Value(f(n, x, IntegrationControl{})));
+        benchmark::DoNotOptimize(Value(f(n, x, KernelControl{})));
 }
 
 KernelResult SiAt(Real x) {

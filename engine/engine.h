@@ -66,7 +66,7 @@ public:
     int AngleUnit = 0; // 1 degrees, any other value radians
     int Notation = 0;  // 0 scientific, 1 fixed, 2 engineering, 3 sexagesimal (read by FormatValue)
     int RecordedDigits = 18;
-    int IntegrationPrecision = 9; // characters of a procedure's result text that must settle
+    int IntegrationPrecision = 9; // digits on which the passes of integral() must agree (only there)
     bool BreakRequested = false;  // set by the Stop action, tested by long procedures
 
     int Base() const { return m_base; } // 0 decimal, 1 hexadecimal, 2 binary

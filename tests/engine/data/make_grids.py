@@ -11,6 +11,7 @@
 # where it lies beyond the extended range), flags: "z" when the function changes sign within
 # 1e-4 (relative, at least 1e-4 absolute) of the argument, so that an absolute error of 1e-18
 # is acceptable there; "-" otherwise.
+import json
 import math
 import os
 import random
@@ -88,6 +89,19 @@ def near_zero(f, args, index):
     return min(values) <= 0 <= max(values)
 
 
+CACHE_PATH = os.environ.get("GRID_CACHE")  # optional: a file that keeps computed points between runs
+CACHE = {}
+if CACHE_PATH and os.path.exists(CACHE_PATH):
+    with open(CACHE_PATH) as f:
+        CACHE = json.load(f)
+
+
+def save_cache():
+    if CACHE_PATH:
+        with open(CACHE_PATH, "w") as f:
+            json.dump(CACHE, f)
+
+
 class Grid:
     def __init__(self):
         self.lines = []
@@ -99,6 +113,10 @@ class Grid:
         if key in self.seen:
             return
         self.seen.add(key)
+        cache_key = formula + "\t" + unit
+        if cache_key in CACHE:
+            self.lines.append(CACHE[cache_key])
+            return
         args = [ext(t) for t in texts]
         value = evaluate(f, args, seconds)
         if value is None:
@@ -107,7 +125,11 @@ class Grid:
         flag = "-"
         if zero_index is not None and abs(value) < 1e-3 and near_zero(f, args, zero_index):
             flag = "z"
-        self.lines.append("\t".join([formula, unit, truth_text(value), flag]))
+        line = "\t".join([formula, unit, truth_text(value), flag])
+        self.lines.append(line)
+        CACHE[cache_key] = line
+        if len(CACHE) % 50 == 0:
+            save_cache()
 
     def write(self, file_name, header):
         with open(os.path.join(HERE, file_name), "w") as out:
@@ -300,11 +322,38 @@ def bessel_kwargs(f):
     return lambda n, x: f(n, x, maxprec=100000)
 
 
+def bessel_k(n, x):
+    """K from mpmath's besselk, or where that does not finish (large orders and arguments) from
+    K_n(x) = integral over t > 0 of exp(-x cosh t) cosh(n t), with the peak of the integrand
+    (at sinh t = n / x) scaled out and the interval cut where it has fallen by e^-120."""
+    signal.alarm(10)
+    try:
+        return mpmath.besselk(n, x)
+    except TimeOut:
+        pass
+    finally:
+        signal.alarm(0)
+    t0 = mpmath.asinh(n / x)
+    peak = -x * mpmath.cosh(t0) + n * t0
+    hi = t0 + 1
+    while -x * mpmath.cosh(hi) + n * hi > peak - 120:
+        hi = t0 + 2 * (hi - t0)
+    lo = max(mpf(0), t0 - 1)
+    points = [mpf(0), lo, t0, hi] + [t0 + (hi - t0) * k / 8 for k in range(1, 8)]
+    points += [t0 - (t0 - lo) * k / 4 for k in range(1, 4)]
+    points = sorted(set(p for p in points if p >= 0))
+
+    def integrand(t):
+        return mpmath.exp(-x * mpmath.cosh(t) + n * t - peak) * (1 + mpmath.exp(-2 * n * t)) / 2
+
+    return mpmath.quad(integrand, points) * mpmath.exp(peak)
+
+
 def bessel_grid(g):
     j = bessel_kwargs(mpmath.besselj)
     y = bessel_kwargs(mpmath.bessely)
     i = bessel_kwargs(mpmath.besseli)
-    k = bessel_kwargs(mpmath.besselk)
+    k = bessel_k
     for n, x in bessel_points():
         g.add("Jn", j, [n, x], zero_index=1)
         g.add("Yn", y, [n, x], zero_index=1)
@@ -316,16 +365,25 @@ def bessel_grid(g):
                     g.add(name, f, [n, mpmath.nstr(z + mpf(d), 21, min_fixed=-50, max_fixed=50)], zero_index=1)
     for n in ("0",):
         g.add("Jn", j, [n, "0"])
+    for n in ("0", "0.25", "0.5", "1", "2.5", "10"):
+        for x in ("1E-4000", "1E-1000"):
+            for name, f in (("Jn", j), ("Yn", y), ("In", bessel_kwargs(mpmath.besseli)), ("Kn", bessel_k)):
+                g.add(name, f, [n, x])
     for n, x in bessel_points(11500):
         g.add("In", i, [n, x], seconds=30)
         g.add("Kn", k, [n, x], seconds=30)
     for n in ORDERS:
         for x in ("11000", "11300", "11356", "11400", "11500"):
             g.add("In", i, [n, x], seconds=30)
-            g.add("Kn", k, [n, x], seconds=30)
+            g.add("Kn", k, [n, x], seconds=120)
 
 
 def fermi_dirac(n, x):
+    """-Gamma(n+1) Li_(n+1)(-e^x); below x = -1 by its series, where mpmath's polylog of order 1
+    (a logarithm of 1 + e^x) would lose e^x against 1."""
+    if x <= -1:
+        return mpmath.gamma(n + 1) * mpmath.nsum(lambda k: (-1) ** (k + 1) * mpmath.exp(k * x) / k ** (n + 1),
+                                                 [1, mpmath.inf])
     return -mpmath.gamma(n + 1) * mpmath.polylog(n + 1, -mpmath.exp(x))
 
 
@@ -364,3 +422,4 @@ if __name__ == "__main__":
         bessel_grid(s)
         fermi_dirac_grid(s)
         s.write("special-functions-grid.tsv", HEADER_SPECIAL)
+    save_cache()
