@@ -1,6 +1,12 @@
 // min(Low,Up,f(X)) and max(...): each panel of [Low, Up] is sampled at 501 points, the turning
 // points found there are refined by successive parabolic interpolation, and the best value wins.
 // Evaluating the same formula on the same bounds again doubles the panels (a finer search).
+//
+// The search is repeated on twice the panels until two searches agree (to the refinement's
+// tolerance): a peak that the coarser samples missed shows as a better value on the finer ones. A
+// search that still finds better values at kMaxVerifiedPanels panels is "Extremum not found".
+// What no sampling can see, a peak or dip narrower than the spacing of every search's samples, is
+// documented in the help.
 #include "engine/procedure_support.h"
 
 #include <algorithm>
@@ -21,6 +27,8 @@ constexpr Real kAbsoluteChange = 1e-18L;
 // Repeating a search doubles its panels up to here: each panel costs 501 evaluations, and a plot
 // that tabulates a search evaluates the same formula at every point.
 constexpr int kMaxPanelCount = 64;
+// The finest search of the check that a result does not change on finer samples.
+constexpr int kMaxVerifiedPanels = 256;
 
 // The search minimises g = sign * f: sign -1 turns a maximum into a minimum.
 class Searcher {
@@ -168,7 +176,27 @@ bool SearchExtremum(Engine& engine, FunctionOfX& f, Real low, Real high, bool ma
         memory.previousHigh = high;
     }
     memory.extremumMode = maximum ? 1 : 0;
-    if (!SearchPanels(engine, f, low, high, maximum, memory.panelCount, result)) return false;
+    ExtremumResult coarse;
+    int panels = memory.panelCount;
+    if (!SearchPanels(engine, f, low, high, maximum, panels, coarse)) return false;
+    for (;;) {
+        panels *= 2;
+        if (panels > kMaxVerifiedPanels) {
+            engine.SetError(kExtremumNotFound);
+            return false;
+        }
+        ExtremumResult fine;
+        if (!SearchPanels(engine, f, low, high, maximum, panels, fine)) return false;
+        const Real tolerance =
+            kRelativeChange * std::max(std::fabs(coarse.value), std::fabs(fine.value)) + kAbsoluteChange;
+        const bool finerIsBetter =
+            maximum ? fine.value > coarse.value + tolerance : fine.value < coarse.value - tolerance;
+        if (!finerIsBetter) {
+            result = (maximum ? fine.value > coarse.value : fine.value < coarse.value) ? fine : coarse;
+            break;
+        }
+        coarse = fine;
+    }
     memory.extremumLocation = result.location;
     return true;
 }

@@ -217,7 +217,8 @@ TEST_F(ProceduresTest, BreakAnsweredNoGoesOn) {
 }
 
 TEST_F(ProceduresTest, BreakAnsweredYesEndsEveryProcedure) {
-    for (const char* formula : {"integral(0,1,X^2)", "solve(0,2,X^2-2)", "min(-1,2,X^2)", "Jn(2.5,3)"}) {
+    // (The special functions take microseconds; only their rare long loops poll, see their tests.)
+    for (const char* formula : {"integral(0,1,X^2)", "solve(0,2,X^2-2)", "min(-1,2,X^2)"}) {
         host.pumps = 0;
         host.breakAfterPumps = 1;
         set('X', 7);
