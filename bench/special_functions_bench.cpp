@@ -43,8 +43,10 @@ ONE(factorial_20, Factorial, 20.0L);
 ONE(erf_0_5, Erf, 0.5L);
 ONE(erf_2_5, Erf, 2.5L);
 ONE(Si_0_5, SiAt, 0.5L);
+ONE(Si_3, SiAt, 3.3L);
 ONE(Si_10, SiAt, 10.0L);
 ONE(Ci_0_5, CiAt, 0.5L);
+ONE(Ci_3, CiAt, 3.3L);
 ONE(Ci_10, CiAt, 10.0L);
 TWO(Jn_0_1, BesselJ, 0.0L, 1.0L);
 TWO(Jn_2_5_3, BesselJ, 2.5L, 3.0L);
@@ -58,6 +60,7 @@ TWO(Kn_1_10, BesselK, 1.0L, 10.0L);
 TWO(eFD_0_5_1, FermiDirac, 0.5L, 1.0L);
 TWO(eFD_1_5_10, FermiDirac, 1.5L, 10.0L);
 TWO(eFD_3_minus_2, FermiDirac, 3.0L, -2.0L);
+TWO(eFD_minus_0_5_1, FermiDirac, -0.5L, 1.0L);
 
 // Far out: large arguments and orders.
 ONE(gamma_1000_5, Gamma, 1000.5L);

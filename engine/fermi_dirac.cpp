@@ -127,7 +127,7 @@ bool Sommerfeld(Real n, Real x, Real& value) {
 }
 
 Real FermiFunction(Real t, Real n, Real x) {
-    return std::pow(t, n) / (std::exp(t - x) + 1);
+    return QuickPower(t, n) / (std::exp(t - x) + 1);
 }
 
 // Integral over [0, 1] of t^n s(t) with s(t) = 1/(e^(t-x) + 1) = sum d_k t^k: s' = -s(1 - s) gives
@@ -155,15 +155,17 @@ int Panels(Real n, Real x, Real from, Real start, const BreakPoll& poll, Real& s
     for (long panel = 1;; ++panel) {
         if (panel > 200000) return kNoPossibility;
         if (poll.stopAsked(panel)) return kUserBreakError;
-        // Half-width: 6 x its distance to the branch point 0 and to the poles at x +- i pi, and
-        // small enough that t^n e^-t grows at most by e^3 on the rule's ellipse.
-        Real h = std::min<Real>(lo / 5.5L, 2);
+        // Half-width: a fifth of the distance to the nearest singularity (the branch point 0, the
+        // poles at x +- i pi), so that the rule's error falls like 10^-20; and small enough for the
+        // exponential slope of t^n e^-t (1.5 per unit of slope keeps e^(-s t) exact to 1e-21) and
+        // the curvature of t^n.
+        Real h = std::min<Real>(lo / 4.5L, 4);
         const Real slope = std::fabs(n / lo - (lo > x ? 1 : 0));
-        if (slope > 0) h = std::min(h, 0.5L / slope);
+        if (slope > 0) h = std::min(h, 1.5L / slope);
         if (n > 1) h = std::min(h, lo * growth);
         const Real end = lo + 2 * h;
         const Real gap = x > end ? x - end : (x < lo ? lo - x : 0);
-        h = std::min(h, std::sqrt(gap * gap + kPi * kPi) / 6);
+        h = std::min(h, std::sqrt(gap * gap + kPi * kPi) / 5);
         const Real c = lo + h;
         Real panelSum = 0;
         for (int k = 0; k < 5; ++k) {
@@ -175,7 +177,7 @@ int Panels(Real n, Real x, Real from, Real start, const BreakPoll& poll, Real& s
         // The rest is below the integral of t^n e^(x-t), which beyond lo > n falls at least like
         // e^(-(1 - n/lo)(t - lo)).
         if (lo > x && lo > n + 1) {
-            const Real rest = std::pow(lo, n) * std::exp(x - lo) / (1 - n / lo);
+            const Real rest = QuickPower(lo, n) * std::exp(x - lo) / (1 - n / lo);
             if (rest <= 0x1p-72L * (sum + start)) return kNoError;
         }
     }

@@ -10,8 +10,9 @@
 //   Gamma, Factorial   the exact product for whole numbers up to 26, otherwise the library's
 //                      tgamma (measured: within 1e-19, poles and the reflection included)
 //   Erf                the library's erf (measured: within 1e-19)
-//   Si, Ci             power series up to 2, the continued fraction of E1(ix) up to 50, the
-//                      asymptotic series of the auxiliary functions f and g beyond
+//   Si, Ci             power series up to 2, from their values at 2, 3, ..., 7 by Gauss-Legendre
+//                      up to 8, the continued fraction of E1(ix) up to 50, the asymptotic series
+//                      of the auxiliary functions f and g beyond
 //   BesselJ/Y/I/K      Temme's series (x < 2) or Steed's continued fractions, with the ratio
 //                      continued fraction and recurrences in the order; Hankel's expansion for
 //                      J and Y where x is large against the order

@@ -99,6 +99,19 @@ TemmeGammas TemmeGammaTerms(Real mu) {
     return {-odd, even, even + mu * odd, even - mu * odd};
 }
 
+Real QuickPower(Real t, Real p) {
+    const Real whole = std::floor(p);
+    const Real fraction = p - whole;
+    Real result = fraction == 0 ? 1 : std::exp(fraction * std::log(t));
+    auto n = static_cast<long>(std::fabs(whole));
+    Real base = whole < 0 ? 1 / t : t;
+    for (; n != 0; n >>= 1) {
+        if (n & 1) result *= base;
+        if (n > 1) base *= base;
+    }
+    return result;
+}
+
 Scaled PowerScaled(Real b, Real p) {
     int e = 0;
     const Real m = std::frexp(b, &e); // b = m 2^e, m in [1/2, 1)
