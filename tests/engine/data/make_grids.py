@@ -323,16 +323,26 @@ def bessel_kwargs(f):
 
 
 def bessel_k(n, x):
-    """K from mpmath's besselk, or where that does not finish (large orders and arguments) from
-    K_n(x) = integral over t > 0 of exp(-x cosh t) cosh(n t), with the peak of the integrand
-    (at sinh t = n / x) scaled out and the interval cut where it has fallen by e^-120."""
+    """K from mpmath's besselk, checked from order 20 on against the integral below (besselk can
+    return garbage there, even a negative value); where besselk does not finish or disagrees, the
+    integral: K_n(x) = integral over t > 0 of exp(-x cosh t) cosh(n t), with the peak of the
+    integrand (at sinh t = n / x) scaled out and the interval cut where it has fallen by e^-120."""
     signal.alarm(10)
     try:
-        return mpmath.besselk(n, x)
+        value = mpmath.besselk(n, x)
     except TimeOut:
-        pass
+        value = None
     finally:
         signal.alarm(0)
+    if value is not None and n < 20:
+        return value
+    integral = bessel_k_integral(n, x)
+    if value is not None and abs(value - integral) <= mpf("1e-22") * abs(integral):
+        return value
+    return integral
+
+
+def bessel_k_integral(n, x):
     t0 = mpmath.asinh(n / x)
     peak = -x * mpmath.cosh(t0) + n * t0
     hi = t0 + 1
