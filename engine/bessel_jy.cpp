@@ -4,6 +4,9 @@
 //  - the power series of J while x^2/4 <= (nu + 1) / 4: its terms fall from the first on;
 //  - Hankel's asymptotic expansion where x is large against nu^2 (and at least 20): used when its
 //    terms fall below 2^-70 before they start to grow;
+//  - from x = 20 on with nu up to 0.9 x: Hankel's expansion at frac(nu) and frac(nu) + 1 and the
+//    recurrence in the order up to nu (below the turning point it neither grows nor damps its
+//    rounding errors);
 //  - otherwise Temme's method below x = 2 and Steed's method from 2 on (Numerical Recipes'
 //    arrangement): the continued fraction CF1 gives J'/J at the order nu, J is carried down by
 //    its recurrence to an order mu near x (|mu| <= 1/2 below 2), where Temme's series or Steed's
