@@ -15,48 +15,87 @@ namespace brelt::engine {
 
 namespace {
 
-// The decimal logarithm, exact where the answer is a whole number: the library's may miss
-// log(1000) = 3 by a unit in the last place, which the calculator would show.
-Real decimalLog(Real a) {
-    Real power = 1;
-    for (int n = 0; n <= 27 && power <= a; ++n, power *= 10) // 10^27 is the last exact power of ten
-        if (power == a) return n;
-    return std::log10(a);
-}
-
 constexpr Real kPi = 3.141592653589793238462643383279502884L;
-constexpr Real kDegree = kPi * 0.005555555555555555555L; // one degree in radians
-// Powers below this are 0 rather than an underflow.
-constexpr Real kUnderflowLimit = 3.4E-1000L;
+// One degree in radians and one radian in degrees, each the extended value nearest to it.
+constexpr Real kDegree = 0.01745329251994329576923690768488612713L;
+constexpr Real kRadianInDegrees = 57.29577951308232087679815481410517033L;
 
 bool isInteger(Real x) {
     return std::isfinite(x) && x == std::trunc(x);
 }
 
-// Sine or cosine of an angle given in degrees. The angle is first reduced exactly modulo 360, so
-// that whole multiples of 30 and 90 degrees give exact values (sin(180) is 0, sin(30) is 0.5).
-Real degreeSineCosine(Real degrees, bool cosine) {
-    Real r = std::fmod(degrees, Real(360));
-    if (cosine) r += 90; // cos(a) = sin(a + 90)
-    r = std::fmod(r, Real(360));
-    if (r < 0) r += 360;
-    if (r == 0 || r == 180) return 0;
-    if (r == 90) return 1;
-    if (r == 270) return -1;
-    if (r == 30 || r == 150) return 0.5L;
-    if (r == 210 || r == 330) return -0.5L;
-    // Fold into [-90, 90] so the radian argument stays small.
-    if (r > 270)
-        r -= 360;
-    else if (r > 90)
-        r = 180 - r;
+// The decimal logarithm, exact where the argument is the literal 1En for a whole n: the library's
+// may miss log(1000) = 3 by a unit in the last place, which the calculator would show. Only a
+// result within a few units of a whole number is checked, so the check costs nothing elsewhere.
+Real decimalLog(Real a) {
+    const Real value = std::log10(a);
+    const Real whole = std::nearbyint(value);
+    if (std::fabs(value - whole) > 1e-17L * std::fmax(1, std::fabs(whole))) return value;
+    return a == NearestPowerOfTen(static_cast<long>(whole)) ? whole : value;
+}
+
+// sin(r degrees) for r in [-90, 90], exact at the angles whose sine is a simple number.
+Real foldedDegreeSine(Real r) {
+    const Real magnitude = std::fabs(r);
+    if (magnitude == 0) return 0;
+    if (magnitude == 30) return std::copysign(0.5L, r);
+    if (magnitude == 90) return std::copysign(1.0L, r);
     return std::sin(r * kDegree);
 }
 
-// b^p for b > 0. A negative integer power is taken as the reciprocal of the positive one, so that
-// 10^-2 is exactly the nearest value to 0.01 whenever b^|p| itself is exact.
-Real integerPower(Real b, Real p) {
-    if (p < 0 && p == std::trunc(p)) return 1 / std::pow(b, -p);
+// Sine, cosine and tangent of an angle given in degrees. The angle is reduced exactly: its
+// magnitude modulo 360 (fmod is exact), then folded by steps that are exact in binary (x - 360,
+// 180 - x, 90 - x for x from 45 on), so sin(-x) = -sin(x) holds to the last bit, small angles keep
+// every digit, and whole multiples of 30 and 45 degrees give exact values.
+Real degreeSine(Real degrees) {
+    Real r = std::fmod(std::fabs(degrees), Real(360));
+    if (r > 180) r -= 360; // (-180, 0]
+    if (r > 90)
+        r = 180 - r;
+    else if (r < -90)
+        r = -180 - r;
+    const Real value = foldedDegreeSine(r);
+    return degrees < 0 && value != 0 ? -value : value;
+}
+
+Real degreeCosine(Real degrees) {
+    Real r = std::fmod(std::fabs(degrees), Real(360));
+    if (r > 180) r = 360 - r; // [0, 180]
+    if (r < 45) return std::cos(r * kDegree);
+    return foldedDegreeSine(90 - r);
+}
+
+// The tangent, or false at its poles (odd multiples of 90 degrees).
+bool degreeTangent(Real degrees, Real& value) {
+    Real r = std::fmod(std::fabs(degrees), Real(180));
+    if (r > 90) r -= 180; // (-90, 90]
+    const Real magnitude = std::fabs(r);
+    if (magnitude == 90) return false;
+    Real t = 0;
+    if (magnitude == 45)
+        t = 1;
+    else if (magnitude < 45)
+        t = std::tan(magnitude * kDegree);
+    else
+        t = 1 / std::tan((90 - magnitude) * kDegree); // near the pole the distance to it is exact
+    if (r < 0) t = -t;
+    value = degrees < 0 && t != 0 ? -t : t;
+    return true;
+}
+
+// An inverse sine, cosine or tangent in degrees, exact where the angle is a whole number of
+// degrees that the library's radians would miss by a unit (arcsin(0.5) is 30).
+Real inverseInDegrees(int code, Real a, Real radians) {
+    if (code == 2 && std::fabs(a) == 0.5L) return std::copysign(Real(30), a);
+    if (code == 3 && std::fabs(a) == 0.5L) return a > 0 ? 60 : 120;
+    if (code == 4 && std::fabs(a) == 1) return std::copysign(Real(45), a);
+    return radians * kRadianInDegrees;
+}
+
+// b^p for b > 0: powers of ten with a whole exponent are the extended value nearest to them (as
+// the literal 1En is); every other power is the library's, within a unit of the last place.
+Real positivePower(Real b, Real p) {
+    if (b == 10 && isInteger(p) && std::fabs(p) <= 100000) return NearestPowerOfTen(static_cast<long>(p));
     return std::pow(b, p);
 }
 
@@ -74,8 +113,7 @@ Real RaisePower(Engine& engine, Real b, Real p) {
     Real result = 0;
     if (b > 0) {
         // b*b is the correctly rounded square; the most common power deserves no library call.
-        result = p == 2 ? b * b : integerPower(b, p);
-        if (result < kUnderflowLimit) return 0;
+        result = p == 2 ? b * b : positivePower(b, p);
     } else if (b == 0) {
         if (p > 0) return 0;
         if (p == 0) return 1; // the usual convention, as for every other base
@@ -87,8 +125,7 @@ Real RaisePower(Engine& engine, Real b, Real p) {
             return 0;
         }
         const Real magnitude = -b;
-        result = p == 2 ? magnitude * magnitude : integerPower(magnitude, p);
-        if (result < kUnderflowLimit) return 0;
+        result = p == 2 ? magnitude * magnitude : positivePower(magnitude, p);
         if (std::fmod(p, Real(2)) != 0) result = -result;
     }
     if (!std::isfinite(result)) {
@@ -100,28 +137,26 @@ Real RaisePower(Engine& engine, Real b, Real p) {
 
 Real ApplyFunction(Engine& engine, int code, Real a, Real b, bool secondGiven) {
     const bool degrees = engine.AngleUnit == 1;
-    const Real toDegrees = degrees ? 180 / kPi : 1;
     Real value = 0;
     switch (code) {
-    case 1: value = degrees ? degreeSineCosine(a, false) : std::sin(a); break;
-    case 12: value = degrees ? degreeSineCosine(a, true) : std::cos(a); break;
-    case 13: {
-        const Real s = degrees ? degreeSineCosine(a, false) : std::sin(a);
-        const Real c = degrees ? degreeSineCosine(a, true) : std::cos(a);
-        if (c == 0) {
+    case 1: value = degrees ? degreeSine(a) : std::sin(a); break;
+    case 12: value = degrees ? degreeCosine(a) : std::cos(a); break;
+    case 13:
+        // In radians no extended value is a pole: the tangent is always finite.
+        if (!degrees) {
+            value = std::tan(a);
+        } else if (!degreeTangent(a, value)) {
             engine.DomainError(value, kDivisionByZero);
             return 0;
         }
-        value = s / c;
         break;
-    }
     case 2:
         if (std::fabs(a) > 1) {
             engine.DomainError(value, kArgumentError);
             return 0;
         }
         value = std::fabs(a) == 1 ? (degrees ? std::copysign(Real(90), a) : std::copysign(kPi / 2, a))
-                                  : std::asin(a) * toDegrees;
+                                  : (degrees ? inverseInDegrees(code, a, std::asin(a)) : std::asin(a));
         break;
     case 3:
         if (std::fabs(a) > 1) {
@@ -135,9 +170,9 @@ Real ApplyFunction(Engine& engine, int code, Real a, Real b, bool secondGiven) {
         else if (a == 1)
             value = 0;
         else
-            value = std::acos(a) * toDegrees;
+            value = degrees ? inverseInDegrees(code, a, std::acos(a)) : std::acos(a);
         break;
-    case 4: value = std::atan(a) * toDegrees; break;
+    case 4: value = degrees ? inverseInDegrees(code, a, std::atan(a)) : std::atan(a); break;
     case 5: value = std::asinh(a); break;
     case 6:
         if (a < 1) {

@@ -66,7 +66,7 @@ public:
     int AngleUnit = 0; // 1 degrees, any other value radians
     int Notation = 0;  // 0 scientific, 1 fixed, 2 engineering, 3 sexagesimal (read by FormatValue)
     int RecordedDigits = 18;
-    int IntegrationPrecision = 9; // characters of a procedure's result text that must settle
+    int IntegrationPrecision = 9; // digits on which the passes of integral() must agree (only there)
     bool BreakRequested = false;  // set by the Stop action, tested by long procedures
 
     int Base() const { return m_base; } // 0 decimal, 1 hexadecimal, 2 binary
@@ -146,6 +146,7 @@ private:
     Real readPowerAndPostfix(Real value); // the "^" and postfixes after a primary, if any
     Real readNumber(bool negative);
     Real readNumberInFull(bool negative);
+    Real readSexagesimal(bool negative, Real whole); // after the integer part, at its ":"
     Real readName(bool negative);
     Real readVariable(int slotNumber, bool negative);
     Real assignVariable(int slotNumber);

@@ -52,7 +52,8 @@ Real Engine::readName(bool negative) {
     // Collect up to and including the first delimiter, keeping at most 21 characters. The delimiter
     // stays the current character: what it means is decided by the name's kind below. The name is
     // gathered on the stack: a formula read a million times for a plot must not allocate per name.
-    // Scanned straight from the text; a byte 127 inside it reads as kRejectedChar, as NextChar has it.
+    // Scanned straight from the text; a byte that belongs to no rule of the language ends the reading
+    // with a "Syntax error" at that byte.
     char buffer[kMaxNameLength];
     size_t length = 0;
     {
@@ -69,6 +70,13 @@ Real Engine::readName(bool negative) {
             }
             c = static_cast<unsigned char>(text[at++]);
             if (c == kEndMarker) c = kRejectedChar;
+            if (isRejectedByte(c)) {
+                // Not part of any name: the error stands on the byte itself.
+                m_pos = at;
+                m_ch = c;
+                SetError(kSyntaxError);
+                return 0;
+            }
         }
         m_pos = at;
         m_ch = c;

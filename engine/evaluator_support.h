@@ -38,9 +38,12 @@ inline Real withSign(bool negative, Real value) {
 Real ApplyFunction(Engine& engine, int code, Real a, Real b, bool secondGiven);
 
 // The power rule: b^p, with 0^0 = 1, 0 to a negative power "Division by zero", a negative base
-// with a fractional exponent "Argument Negative", results below 3.4E-1000 flushed to 0 and results
-// beyond the extended range "Overflow".
+// with a fractional exponent "Argument Negative", results beyond the extended range "Overflow"; a
+// result below the smallest extended value is 0.
 Real RaisePower(Engine& engine, Real b, Real p);
+
+// The extended value nearest to 10^n, the value of the literal 1En (0 or infinity beyond the range).
+Real NearestPowerOfTen(long n);
 
 // Truncates toward zero into a 32-bit signed integer; false when the value does not fit.
 bool TruncateToInt32(Real x, int& out);

@@ -86,6 +86,13 @@ inline bool isValueFollower(unsigned char c) {
                            kClassPostfix);
 }
 
+// Bytes that belong to no rule of the language: control characters (the tab among them, and
+// kRejectedChar, which stands for every character beyond Latin-1) and byte 127. Inside a name they
+// are a "Syntax error" where they stand, not part of the name.
+inline bool isRejectedByte(unsigned char c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
+
 // The value of a digit character (0..15), or -1.
 inline int digitValue(unsigned char c) {
     if (c >= '0' && c <= '9') return c - '0';

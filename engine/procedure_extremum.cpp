@@ -1,9 +1,17 @@
 // min(Low,Up,f(X)) and max(...): each panel of [Low, Up] is sampled at 501 points, the turning
 // points found there are refined by successive parabolic interpolation, and the best value wins.
 // Evaluating the same formula on the same bounds again doubles the panels (a finer search).
+//
+// The search is repeated on twice the panels until two searches agree (to the refinement's
+// tolerance on the scale of the largest |f| sampled): a peak that the coarser samples missed shows
+// as a better value on the finer ones, however small the function is elsewhere. A
+// search that still finds better values at kMaxVerifiedPanels panels is "Extremum not found".
+// What no sampling can see, a peak or dip narrower than the spacing of every search's samples, is
+// documented in the help.
 #include "engine/procedure_support.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -16,11 +24,15 @@ constexpr int kExtremumNotFound = 6;
 constexpr int kSamples = 500; // steps per panel
 constexpr int kRefinementSteps = 500;
 constexpr Real kRelativeChange = 1e-6L;
-// The absolute part of the stopping test: a minimum of exactly 0 (X^2) has no relative change.
+// The absolute part of the stopping test, a share of the largest |f| sampled: a minimum of exactly
+// 0 (X^2) has no relative change, and a function tiny everywhere but at a narrow peak must still
+// be followed up its peak.
 constexpr Real kAbsoluteChange = 1e-18L;
 // Repeating a search doubles its panels up to here: each panel costs 501 evaluations, and a plot
 // that tabulates a search evaluates the same formula at every point.
 constexpr int kMaxPanelCount = 64;
+// The finest search of the check that a result does not change on finer samples.
+constexpr int kMaxVerifiedPanels = 1024;
 
 // The search minimises g = sign * f: sign -1 turns a maximum into a minimum.
 class Searcher {
@@ -38,6 +50,8 @@ public:
     bool panel(Real lo, Real hi, ExtremumResult& best);
 
     Real sign() const { return m_sign; }
+    // The largest |f| among the samples so far: the scale on which two results are compared.
+    Real scale() const { return m_scale; }
 
 private:
     bool refine(Real a, Real ga, Real x, Real gx, Real b, Real gb, ExtremumResult& out);
@@ -45,6 +59,7 @@ private:
     Engine& m_engine;
     FunctionOfX& m_f;
     Real m_sign;
+    Real m_scale = 0;
 };
 
 bool Searcher::panel(Real lo, Real hi, ExtremumResult& best) {
@@ -54,6 +69,7 @@ bool Searcher::panel(Real lo, Real hi, ExtremumResult& best) {
     for (int j = 0; j <= kSamples; ++j) {
         const Real x = j == kSamples ? hi : lo + j * h;
         if (!g(x, values[static_cast<std::size_t>(j)])) return false;
+        m_scale = std::max(m_scale, std::fabs(values[static_cast<std::size_t>(j)]));
     }
     best = values.front() <= values.back() ? ExtremumResult{values.front(), lo}
                                            : ExtremumResult{values.back(), hi};
@@ -117,7 +133,7 @@ bool Searcher::refine(Real a, Real ga, Real x, Real gx, Real b, Real gb, Extremu
             b = u;
             gb = gu;
         }
-        if (change <= kRelativeChange * std::fabs(gx) + kAbsoluteChange) {
+        if (change <= kRelativeChange * std::fabs(gx) + kAbsoluteChange * m_scale + LDBL_MIN) {
             out = {gx, x};
             return true;
         }
@@ -132,7 +148,7 @@ bool Searcher::refine(Real a, Real ga, Real x, Real gx, Real b, Real gb, Extremu
 namespace {
 
 bool SearchPanels(Engine& engine, FunctionOfX& f, Real low, Real high, bool maximum, int n,
-                  ExtremumResult& result) {
+                  ExtremumResult& result, Real* scale = nullptr) {
     Searcher searcher(engine, f, maximum);
     ExtremumResult best;
     for (int i = 0; i < n; ++i) {
@@ -144,6 +160,7 @@ bool SearchPanels(Engine& engine, FunctionOfX& f, Real low, Real high, bool maxi
         if (engine.breakConfirmed()) return false;
     }
     result = {best.value * searcher.sign(), best.location};
+    if (scale) *scale = std::max(*scale, searcher.scale());
     return true;
 }
 
@@ -168,7 +185,27 @@ bool SearchExtremum(Engine& engine, FunctionOfX& f, Real low, Real high, bool ma
         memory.previousHigh = high;
     }
     memory.extremumMode = maximum ? 1 : 0;
-    if (!SearchPanels(engine, f, low, high, maximum, memory.panelCount, result)) return false;
+    ExtremumResult coarse;
+    int panels = memory.panelCount;
+    Real scale = 0; // the largest |f| sampled: results agree when they differ by little on it
+    if (!SearchPanels(engine, f, low, high, maximum, panels, coarse, &scale)) return false;
+    for (;;) {
+        panels *= 2;
+        if (panels > kMaxVerifiedPanels) {
+            engine.SetError(kExtremumNotFound);
+            return false;
+        }
+        ExtremumResult fine;
+        if (!SearchPanels(engine, f, low, high, maximum, panels, fine, &scale)) return false;
+        const Real tolerance = kRelativeChange * scale + LDBL_MIN;
+        const bool finerIsBetter =
+            maximum ? fine.value > coarse.value + tolerance : fine.value < coarse.value - tolerance;
+        if (!finerIsBetter) {
+            result = (maximum ? fine.value > coarse.value : fine.value < coarse.value) ? fine : coarse;
+            break;
+        }
+        coarse = fine;
+    }
     memory.extremumLocation = result.location;
     return true;
 }

@@ -21,9 +21,9 @@ bool ReadElements(Engine& engine, std::vector<Real>& elements) {
     }
 }
 
-// The sample standard deviation by Welford's running update, which keeps the digits that the
-// textbook n*sum(x^2) - sum(x)^2 loses to cancellation. A single element has no spread: 0.
-Real StandardDeviation(const std::vector<Real>& elements) {
+// The sum of squared deviations from the mean by Welford's running update, which keeps the digits
+// that the textbook sum(x^2) - sum(x)^2 / n loses to cancellation (and never goes below 0).
+Real SquaredDeviations(const std::vector<Real>& elements) {
     Real mean = 0, squares = 0;
     std::size_t n = 0;
     for (const Real x : elements) {
@@ -32,8 +32,13 @@ Real StandardDeviation(const std::vector<Real>& elements) {
         mean += delta / static_cast<Real>(n);
         squares += delta * (x - mean);
     }
-    if (n < 2 || squares <= 0) return 0;
-    return std::sqrt(squares / static_cast<Real>(n - 1));
+    return squares > 0 ? squares : 0;
+}
+
+// The sample standard deviation. A single element has no spread: 0.
+Real StandardDeviation(const std::vector<Real>& elements) {
+    if (elements.size() < 2) return 0;
+    return std::sqrt(SquaredDeviations(elements) / static_cast<Real>(elements.size() - 1));
 }
 
 } // namespace
@@ -63,13 +68,11 @@ Real ListProcedure(Engine& engine, int code) {
     }
     case kStat: {
         // The sum of squared deviations from the mean, of the elements kept as doubles.
-        Real sum = 0, squares = 0;
-        for (const Real element : elements) {
-            const Real x = static_cast<double>(element);
-            sum += x;
-            squares += x * x;
-        }
-        return squares - sum * sum / count;
+        std::vector<Real> stored;
+        stored.reserve(elements.size());
+        for (const Real element : elements)
+            stored.push_back(static_cast<double>(element));
+        return SquaredDeviations(stored);
     }
     default: engine.SetError(kSyntaxError); return 0;
     }

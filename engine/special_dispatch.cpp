@@ -9,11 +9,11 @@ namespace brelt::engine {
 
 namespace {
 
-// The integrations poll the engine between passes: pending messages run, and a confirmed break
-// request ends them.
-IntegrationControl ControlFor(Engine& engine) {
-    IntegrationControl control;
-    control.precision = engine.IntegrationPrecision;
+// Long kernel loops poll the engine now and then: pending messages run, and a confirmed break
+// request ends them. No special function reads the precision of integral(): each works to the
+// full precision of the format.
+KernelControl ControlFor(Engine& engine) {
+    KernelControl control;
     control.stopAsked = [&engine] { return engine.breakConfirmed(); };
     return control;
 }

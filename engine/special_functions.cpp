@@ -1,237 +1,211 @@
+// Gamma, factorial, the error function and the sine and cosine integrals.
 #include "engine/special_functions.h"
 
+#include "engine/special_support.h"
+
 #include <cmath>
-#include <limits>
 
 namespace brelt::engine {
 
+using namespace special;
+
 namespace {
 
-constexpr Real kPi = 3.141592653589793238462643383279502884L;
-constexpr Real kEuler = 0.5772156649015328606L;
-constexpr Real kSqrtPi = 1.772453850905516027298167483341145183L;
-constexpr Real kSqrt2 = 1.414213562373095048801688724209698079L;
-// ln(3.4E-1000): below this exponent a positive power counts as 0 instead of underflowing.
-constexpr Real kPowerFloor = -2301.3614109985549L;
 constexpr long kLargestFactorial = 1754; // 1755! is beyond the extended range
+constexpr Real kExactProductLimit = 26;  // 25! is the last factorial the format holds exactly
 
 bool IsInteger(Real x) {
     return std::trunc(x) == x;
 }
 
-// sin(pi x) with the argument reduced first, so that large x lose no digits to pi x.
-Real SinPi(Real x) {
-    const Real whole = std::trunc(x);
-    const Real s = std::sin(kPi * (x - whole));
-    return std::fmod(whole, 2) != 0 ? -s : s;
+// Si(x) = sum (-1)^k x^(2k+1) / ((2k+1) (2k+1)!) and the series part of Ci,
+// sum over k >= 1 of (-1)^k x^(2k) / (2k (2k)!), for 0 < x <= 2: the terms fall from the first
+// or second on, so no digits are lost.
+Real SineSeries(Real x) {
+    const Real x2 = x * x;
+    Real term = x, sum = x;
+    for (int k = 1; k < 100; ++k) {
+        term *= -x2 / (Real(2 * k) * Real(2 * k + 1));
+        const Real add = term / Real(2 * k + 1);
+        sum += add;
+        if (std::fabs(add) <= kEpsilon / 4 * std::fabs(sum)) break;
+    }
+    return sum;
 }
 
-// Auxiliary functions of the sine and cosine integrals for x >= 1 (rational in y = x^2).
-Real AuxiliaryF(Real x) {
-    const Real y = x * x;
-    const Real num = (((y + 38.027264L) * y + 265.187033L) * y + 335.677320L) * y + 38.102495L;
-    const Real den = (((y + 40.021433L) * y + 322.624911L) * y + 570.236280L) * y + 157.105423L;
-    return num / den / x;
+Real CosineSeries(Real x) {
+    const Real x2 = x * x;
+    Real term = 1, sum = 0;
+    for (int k = 1; k < 100; ++k) {
+        term *= -x2 / (Real(2 * k - 1) * Real(2 * k));
+        const Real add = term / Real(2 * k);
+        sum += add;
+        if (std::fabs(add) <= kEpsilon / 4 * std::fabs(sum)) break;
+    }
+    return sum;
 }
 
-Real AuxiliaryG(Real x) {
-    const Real y = x * x;
-    const Real num = (((y + 42.242855L) * y + 302.757865L) * y + 352.018498L) * y + 21.821899L;
-    const Real den = (((y + 48.196927L) * y + 482.485984L) * y + 1114.978885L) * y + 449.690326L;
-    return num / den / y;
+// Si and Ci at the whole numbers 2 to 7 (mpmath, 30 digits): from these, Si and Ci up to 8 are the
+// value at the whole number below plus the integral of sin(t)/t or cos(t)/t from there, where the
+// continued fraction below would need up to 125 steps.
+struct AnchorValues {
+    Real si, ci;
+};
+constexpr AnchorValues kAnchors[] = {
+    {1.6054129768026948485767201482L, 0.422980828774864995698565153198L},    // 2
+    {1.84865252799946825639773025111L, 0.119629786008000327626472281177L},   // 3
+    {1.75820313894905305810555930336L, -0.140981697886930411639144898694L},  // 4
+    {1.54993124494467413727440840073L, -0.190029749656643878618458900116L},  // 5
+    {1.42468755128050653576903102792L, -0.0680572438932471262041683048406L}, // 6
+    {1.45459661424809359061476849384L, 0.0766952784821845183829157630314L},  // 7
+};
+constexpr Real kAnchorsFrom = 2, kAnchorsTo = 8;
+
+// sin u and cos u for |u| <= 1/4 by their Taylor series (terms to u^17 and u^16, below 1e-24).
+void SmallSineCosine(Real u, Real& sine, Real& cosine) {
+    const Real u2 = u * u;
+    Real s = 0, c = 0;
+    for (int k = 8; k >= 1; --k) {
+        s = (1 - s * u2 / (Real(2 * k) * Real(2 * k + 1)));
+        c = (1 - c * u2 / (Real(2 * k - 1) * Real(2 * k)));
+    }
+    sine = u * s;
+    cosine = c;
 }
 
-// The integrands, each a function of t with the order and argument as parameters.
-Real SiKernel(Real t, Real, Real) {
-    return t == 0 ? 1 : std::sin(t) / t;
-}
-Real CiKernel(Real t, Real, Real) {
-    return t == 0 ? 0 : (std::cos(t) - 1) / t;
-}
-
-Real JKernel(Real t, Real n, Real x) {
-    return PowerRule(std::sin(t), 2 * n) * std::cos(x * std::cos(t));
-}
-Real IKernel(Real t, Real n, Real x) {
-    return PowerRule(std::sin(t), 2 * n) * std::exp(x * std::cos(t));
-}
-
-// Y_n's infinite part mapped onto (0, pi] by d = t / pi, u = -ln d.
-Real YKernel(Real t, Real n, Real x) {
-    const Real oscillating = std::sin(x * std::sin(t) - n * t);
-    if (t <= 0) return oscillating;
-    const Real d = t / kPi;
-    const Real e = x * (d - 1 / d) / 2;
-    const Real lnD = std::log(d);
-    const Real f = e - (n + 1) * lnD;
-    const Real g = e + (n - 1) * lnD;
-    const Real expF = f < -80 ? 0 : std::exp(f);
-    const Real expG = g < -80 ? 0 : std::exp(g);
-    return oscillating - (expF + std::cos(n * kPi) * expG) / kPi;
-}
-
-Real KKernel(Real t, Real n, Real x) {
-    const Real exponent = -x * (t + 1 / t) / 2;
-    if (exponent <= -70) return 0;
-    return (PowerRule(t, n) + PowerRule(t, -n)) / t * std::exp(exponent);
+// The integrals of sin(t)/t and cos(t)/t from the whole number below x to x (2 <= x < 8): two
+// 10-point Gauss-Legendre panels of at most 1/4 on each side of their centre, at least 8 such
+// half-widths from the only singularity (t = 0), which bounds the rule's error near 1e-24. The
+// sines and cosines at the nodes c +- u come from those of c and u: two library calls per panel.
+void FromAnchor(Real x, Real& si, Real& ci) {
+    const Real whole = std::floor(x);
+    const AnchorValues& anchor = kAnchors[static_cast<int>(whole - kAnchorsFrom)];
+    const Real h = (x - whole) / 4; // two panels of half-width h
+    Real sinU[5], cosU[5];
+    for (int k = 0; k < 5; ++k)
+        SmallSineCosine(kGaussAbscissae[k] * h, sinU[k], cosU[k]);
+    Real sinPart = 0, cosPart = 0;
+    for (int panel = 0; panel < 2; ++panel) {
+        const Real c = whole + (2 * panel + 1) * h;
+        const Real sinC = std::sin(c), cosC = std::cos(c);
+        for (int k = 0; k < 5; ++k) {
+            const Real u = kGaussAbscissae[k] * h;
+            const Real above = c + u, below = c - u;
+            const Real sinAbove = sinC * cosU[k] + cosC * sinU[k], sinBelow = sinC * cosU[k] - cosC * sinU[k];
+            const Real cosAbove = cosC * cosU[k] - sinC * sinU[k], cosBelow = cosC * cosU[k] + sinC * sinU[k];
+            sinPart += kGaussWeights[k] * (sinAbove / above + sinBelow / below);
+            cosPart += kGaussWeights[k] * (cosAbove / above + cosBelow / below);
+        }
+    }
+    si = anchor.si + sinPart * h;
+    ci = anchor.ci + cosPart * h;
 }
 
-Real FermiDiracKernel(Real t, Real n, Real x) {
-    return PowerRule(t, n) / (std::exp(t - x) + 1);
+// E1(ix) by its continued fraction 1/(1 + ix - 1/(3 + ix - 4/(5 + ix - ...))) times e^-ix, for
+// 8 <= x <= 50 (modified Lentz, at most 20 steps). Ci(x) = -Re E1(ix), Si(x) = pi/2 + Im E1(ix). The complex
+// arithmetic is written out: the library's complex division costs several times more, and no
+// value here comes near the ends of the range.
+struct ComplexPair {
+    Real re, im;
+};
+
+ComplexPair ExponentialIntegralOfIx(Real x) {
+    const auto times = [](ComplexPair a, ComplexPair b) {
+        return ComplexPair{a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+    };
+    const auto reciprocal = [](ComplexPair a) {
+        const Real norm = a.re * a.re + a.im * a.im;
+        return ComplexPair{a.re / norm, -a.im / norm};
+    };
+    ComplexPair b{1, x};
+    ComplexPair c{1e4000L, 0};
+    ComplexPair d = reciprocal(b);
+    ComplexPair h = d;
+    for (int i = 2; i < 1000; ++i) {
+        const Real a = -Real(i - 1) * Real(i - 1);
+        b.re += 2;
+        d = reciprocal({a * d.re + b.re, a * d.im + b.im});
+        const ComplexPair ac = reciprocal(c);
+        c = {b.re + a * ac.re, b.im + a * ac.im};
+        const ComplexPair del = times(c, d);
+        h = times(h, del);
+        if (std::fabs(del.re - 1) + std::fabs(del.im) <= kEpsilon) break;
+    }
+    return times({std::cos(x), -std::sin(x)}, h);
 }
 
-// (x/2)^n / (Gamma(n + 1/2) sqrt(pi)), the factor in front of the J and I integrals.
-KernelResult BesselFactor(Real n, Real x) {
-    const KernelResult g = Gamma(n + 0.5L);
-    if (g.ok()) return {PowerRule(x / 2, n) / (g.value * kSqrtPi), kNoError};
-    if (g.error != 11) return g;
-    // An order beyond the factorials' range: the quotient is formed from logarithms, and it is tiny
-    // or huge as J and I themselves are, not a fault.
-    const Real logFactor = n * std::log(x / 2) - std::lgamma(n + 0.5L);
-    const Real factor = std::exp(logFactor) / kSqrtPi;
-    if (!std::isfinite(factor)) return {0, 11};
-    return {factor, kNoError};
-}
-
-KernelResult Scaled(const KernelResult& integral, Real factor) {
-    if (!integral.ok()) return integral;
-    return {integral.value * factor, kNoError};
+// The auxiliary functions f and g of the sine and cosine integrals by their asymptotic series, for
+// x >= 50. The terms fall while 2k < x; at x = 50 the last of them is 3e-21 of f and 2e-19 of g,
+// whose share in Si and Ci is another x^-1 smaller.
+void AuxiliaryFunctions(Real x, Real& f, Real& g) {
+    const Real y = 1 / x;
+    const Real y2 = y * y; // 0 beyond 1E2466, where the series are their first terms
+    Real fTerm = 1, gTerm = 1, fSum = 1, gSum = 1;
+    for (int k = 1; 2 * k + 1 < x && k < 40; ++k) {
+        fTerm *= -Real(2 * k - 1) * Real(2 * k) * y2;
+        gTerm *= -Real(2 * k) * Real(2 * k + 1) * y2;
+        fSum += fTerm;
+        gSum += gTerm;
+        if (std::fabs(gTerm) <= kEpsilon / 8) break;
+    }
+    f = y * fSum;
+    g = y * y * gSum;
 }
 
 } // namespace
 
-Real PowerRule(Real b, Real p) {
-    if (b > 0) {
-        const Real q = p * std::log(b);
-        return q >= kPowerFloor ? std::exp(q) : 0;
-    }
-    if (b == 0) return p > 0 ? 0 : 1 / b;
-    if (!IsInteger(p)) return std::numeric_limits<Real>::quiet_NaN();
-    const Real magnitude = std::exp(p * std::log(-b));
-    return std::fmod(p, 2) != 0 ? -magnitude : magnitude;
-}
-
-Real StirlingGamma(Real x) {
-    constexpr Real c1 = 1.0L / 12, c2 = -1.0L / 360, c3 = 1.0L / 1260, c4 = -1.0L / 1680, c5 = 1.0L / 1188,
-                   c6 = -691.0L / 360360, c7 = 1.0L / 156;
-    const Real h = 1 / (x * x);
-    const Real series = c1 + h * (c2 + h * (c3 + h * (c4 + h * (c5 + h * (c6 + h * c7)))));
-    return std::exp((x - 0.5L) * std::log(x) - x + 0.5L * std::log(2 * kPi) + series / x);
-}
-
 KernelResult Gamma(Real x) {
-    if (!std::isfinite(x)) return {0, 11};
-    if (x == 0) return {0, 13};
-    if (x <= 0) {
-        if (IsInteger(x)) return {0, 13};
-        const KernelResult mirror = Gamma(1 - x);
-        if (!mirror.ok()) return {0, kNoError}; // Gamma(1 - x) beyond the range: the value underflows
-        const Real denominator = mirror.value * SinPi(x);
-        if (denominator == 0) return {0, 13};
-        return {kPi / denominator, kNoError};
-    }
-    if (IsInteger(x)) {
-        if (x - 1 > kLargestFactorial) return {0, 11};
+    if (!std::isfinite(x)) return {0, kOverflowError};
+    if (x <= 0 && IsInteger(x)) return {0, kDivisionByZeroError};
+    if (x >= 1 && x <= kExactProductLimit && IsInteger(x)) {
         Real product = 1;
         for (Real k = 2; k < x; ++k)
             product *= k;
         return {product, kNoError};
     }
-    Real value;
-    if (x < 12) {
-        const Real whole = std::trunc(x);
-        const Real fraction = x - whole;
-        Real product = 1;
-        for (Real k = whole; k <= 11; ++k)
-            product *= fraction + k;
-        value = StirlingGamma(fraction + 12) / product;
-    } else {
-        value = StirlingGamma(x);
-    }
-    if (!std::isfinite(value)) return {0, 11};
+    const Real value = std::tgamma(x);
+    if (!std::isfinite(value)) return {0, kOverflowError};
     return {value, kNoError};
 }
 
 KernelResult Factorial(Real x) {
-    if (!std::isfinite(x) || x < 0 || !IsInteger(x)) return {0, 8};
-    if (x > kLargestFactorial) return {0, 11};
+    if (!std::isfinite(x) || x < 0 || !IsInteger(x)) return {0, kArgumentError};
+    if (x > kLargestFactorial) return {0, kOverflowError};
     return Gamma(x + 1);
 }
 
 Real Erf(Real x) {
-    // Q(z) is the upper tail of the normal distribution: 0.5 erfc(z / sqrt 2).
-    const auto upperTail = [](Real z) {
-        const Real u = std::fabs(z / kSqrt2);
-        Real tail = 0;
-        if (u <= 10) {
-            const Real p =
-                ((((0.56413052029668L * u + 6.294988791298L) * u + 31.499397334774L) * u + 88.728616552568L) *
-                     u +
-                 141.83210568472L) *
-                    u +
-                114.09129476797L;
-            const Real q = (((((u + 11.155129488023L) * u + 56.35922843497L) * u + 162.63669095274L) * u +
-                             279.94326328665L) *
-                                u +
-                            270.57034584754L) *
-                               u +
-                           114.09129476797L;
-            tail = 0.5L * std::exp(-u * u) * p / q;
-        }
-        return z < 0 ? 1 - tail : tail;
-    };
-    return 1 - 2 * upperTail(x * kSqrt2);
+    return std::erf(x);
 }
 
-KernelResult SineIntegral(Real x, const IntegrationControl& control) {
-    if (x < 0) return {0, 8};
-    if (x <= 1) return Integrate(SiKernel, 0, 0, 0, x, control);
-    return {kPi / 2 - AuxiliaryF(x) * std::cos(x) - AuxiliaryG(x) * std::sin(x), kNoError};
-}
-
-KernelResult CosineIntegral(Real x, const IntegrationControl& control) {
-    if (x < 0) return {0, 8};
-    if (x == 0) return {0, 24};
-    if (x <= 1) {
-        const KernelResult part = Integrate(CiKernel, 0, 0, 0, x, control);
-        if (!part.ok()) return part;
-        return {kEuler + std::log(x) + part.value, kNoError};
+KernelResult SineIntegral(Real x, const KernelControl&) {
+    if (x < 0) return {0, kArgumentError};
+    if (x == 0) return {0, kNoError};
+    if (x <= 2) return {SineSeries(x), kNoError};
+    if (x < kAnchorsTo) {
+        Real si = 0, ci = 0;
+        FromAnchor(x, si, ci);
+        return {si, kNoError};
     }
-    return {AuxiliaryF(x) * std::sin(x) - AuxiliaryG(x) * std::cos(x), kNoError};
+    if (x < 50) return {kPi / 2 + ExponentialIntegralOfIx(x).im, kNoError};
+    Real f = 0, g = 0;
+    AuxiliaryFunctions(x, f, g);
+    return {kPi / 2 - f * std::cos(x) - g * std::sin(x), kNoError};
 }
 
-KernelResult BesselJ(Real n, Real x, const IntegrationControl& control) {
-    if (n < 0 || x < 0) return {0, 24};
-    if (x == 0) return {n == 0 ? 1.0L : 0.0L, kNoError};
-    const KernelResult factor = BesselFactor(n, x);
-    if (!factor.ok()) return factor;
-    return Scaled(Integrate(JKernel, n, x, 0, kPi, control), factor.value);
-}
-
-KernelResult BesselI(Real n, Real x, const IntegrationControl& control) {
-    if (n < 0 || x < 0) return {0, 24};
-    if (x == 0) return {n == 0 ? 1.0L : 0.0L, kNoError};
-    const KernelResult factor = BesselFactor(n, x);
-    if (!factor.ok()) return factor;
-    return Scaled(Integrate(IKernel, n, x, 0, kPi, control), factor.value);
-}
-
-KernelResult BesselY(Real n, Real x, const IntegrationControl& control) {
-    // Y_n is infinite at 0, where its integral would never settle.
-    if (n < 0 || x <= 0) return {0, 24};
-    return Scaled(Integrate(YKernel, n, x, 0, kPi, control), 1 / kPi);
-}
-
-KernelResult BesselK(Real n, Real x, const IntegrationControl& control) {
-    if (n < 0 || x <= 0) return {0, 24};
-    return Scaled(Integrate(KKernel, n, x, 0, 1, control), 0.5L);
-}
-
-KernelResult FermiDirac(Real n, Real x, const IntegrationControl& control) {
-    // t^n is not integrable at 0 for n <= -1: the integral would grow with every doubling.
-    if (n <= -1) return {0, 24};
-    const Real upper = (x > 0 ? x : 0) + 23;
-    return Integrate(FermiDiracKernel, n, x, 0, upper, control);
+KernelResult CosineIntegral(Real x, const KernelControl&) {
+    if (x < 0) return {0, kArgumentError};
+    if (x == 0) return {0, kOutOfRange};
+    if (x <= 2) return {kEuler + std::log(x) + CosineSeries(x), kNoError};
+    if (x < kAnchorsTo) {
+        Real si = 0, ci = 0;
+        FromAnchor(x, si, ci);
+        return {ci, kNoError};
+    }
+    if (x < 50) return {-ExponentialIntegralOfIx(x).re, kNoError};
+    Real f = 0, g = 0;
+    AuxiliaryFunctions(x, f, g);
+    return {f * std::sin(x) - g * std::cos(x), kNoError};
 }
 
 } // namespace brelt::engine

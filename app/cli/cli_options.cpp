@@ -8,6 +8,8 @@
 #include <charconv>
 #include <string_view>
 
+#include <sys/stat.h>
+
 namespace brelt::app {
 
 namespace {
@@ -15,8 +17,37 @@ namespace {
 constexpr std::string_view kVariableLetters = "XYZVWIJKMN";
 
 // Options that take a value.
-constexpr std::array<std::string_view, 7> kValueOptions = {"--eval",  "--notation", "--digits", "--base",
-                                                           "--angle", "--var",      "--home"};
+constexpr std::array<std::string_view, 8> kValueOptions = {
+    "--eval", "--notation", "--digits", "--base", "--angle", "--var", "--home", "--precision"};
+
+// The arguments that leave the decision to the window: Brelt's own window options and the
+// toolkit's documented ones (a session manager restores the window with "-session ID"), with
+// whether each takes a value. Every other argument that begins with "-" belongs to the command
+// line, where an unknown one is a usage error rather than a window.
+struct WindowOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr std::array<WindowOption, 18> kWindowOptions = {{
+    {"--home", true},
+    {"--startup-time", false},
+    {"-platform", true},
+    {"-platformpluginpath", true},
+    {"-platformtheme", true},
+    {"-plugin", true},
+    {"-style", true},
+    {"-stylesheet", true},
+    {"-session", true},
+    {"-qwindowgeometry", true},
+    {"-qwindowicon", true},
+    {"-qwindowtitle", true},
+    {"-display", true},
+    {"-geometry", true},
+    {"-reverse", false},
+    {"-nograb", false},
+    {"-dograb", false},
+    {"-sync", false},
+}};
 
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -34,11 +65,18 @@ int choice(const std::string& value, std::initializer_list<std::string_view> nam
     return -1;
 }
 
-// Splits "--name=value" into name and value; a plain "--name" has no value.
+// Splits "--name=value" (or the toolkit's "-name=value") into name and value; a plain "--name" has
+// no value.
 std::pair<std::string, std::optional<std::string>> splitOption(const std::string& arg) {
     const size_t equals = arg.find('=');
-    if (arg.rfind("--", 0) != 0 || equals == std::string::npos) return {arg, std::nullopt};
+    if (arg.rfind("-", 0) != 0 || equals == std::string::npos) return {arg, std::nullopt};
     return {arg.substr(0, equals), arg.substr(equals + 1)};
+}
+
+const WindowOption* windowOption(const std::string& name) {
+    for (const WindowOption& option : kWindowOptions)
+        if (option.name == name) return &option;
+    return nullptr;
 }
 
 std::optional<std::string> applyOption(CliOptions& options, const std::string& name,
@@ -74,6 +112,12 @@ std::optional<std::string> applyOption(CliOptions& options, const std::string& n
     } else if (name == "--home") {
         if (value.empty()) return "--home needs a folder";
         options.home = value;
+    } else if (name == "--precision") {
+        int precision = 0;
+        const auto [end, status] = std::from_chars(value.data(), value.data() + value.size(), precision);
+        if (status != std::errc() || end != value.data() + value.size() || precision < 1 || precision > 20)
+            return "--precision takes a whole number from 1 to 20, not \"" + value + "\"";
+        options.precision = precision;
     }
     return std::nullopt;
 }
@@ -130,14 +174,24 @@ CliParse parseCliOptions(const std::vector<std::string>& args) {
 
 bool selectsCommandLine(const std::vector<std::string>& args) {
     if (selectedPictureMode(args)) return true;
-    for (const std::string& arg : args) {
-        if (arg == "-" || arg == "--help" || arg == "-h") return true;
-        // Any "--" option but --home is the command line's, so a mistyped one is a usage error
-        // rather than a window.
-        const std::string name = splitOption(arg).first;
-        if (name.rfind("--", 0) == 0 && name != "--home") return true;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i].rfind("-", 0) != 0) continue;
+        // Every argument beginning with "-" but the window's own options is the command line's, so
+        // a mistyped one is a usage error rather than a window.
+        const auto [name, value] = splitOption(args[i]);
+        const WindowOption* option = windowOption(name);
+        if (!option) return true;
+        if (option->takesValue && !value) ++i; // its value, whatever it looks like
     }
     return false;
+}
+
+bool standardInputHoldsFormulas(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) return false;
+    // Anything but a character device (a terminal, the null device): a pipe, a socket, a file, and
+    // also what cannot be read as one (a folder), whose failure the command line then reports.
+    return !S_ISCHR(status.st_mode);
 }
 
 std::string usageText() {
@@ -157,12 +211,18 @@ std::string usageText() {
            "  --base BASE           dec (default), hex or bin\n"
            "  --angle UNIT          deg (default) or rad\n"
            "  --var X=FORMULA       give a variable (X Y Z V W I J K M N) its formula and value\n"
+           "  --precision N         digits on which the passes of integral() must agree, 1 to 20\n"
+           "                        (default 9)\n"
            "  --home DIR            where Brelt's files live (also BRELT_HOME; default: the\n"
            "                        program's folder)\n"
            "  -                     read formulas from standard input (also without --eval)\n"
            "  --help                show this text\n"
            "\n"
-           "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error.\n";
+           "Without --eval, formulas are read from standard input when it is a pipe or a file;\n"
+           "started from a terminal, Brelt opens its window.\n"
+           "\n"
+           "Exit status: 0 when every formula succeeded, 1 when any failed or the results could\n"
+           "not be written (or standard input not read), 2 for a usage error.\n";
 }
 
 std::string helpText() {

@@ -22,7 +22,8 @@ struct CliOptions {
     int base = 0;                      // 0 dec, 1 hex, 2 bin
     int angleUnit = 1;                 // 0 rad, 1 deg
     std::vector<VariableOption> variables;
-    std::string home; // where Brelt's files live; empty until resolved
+    std::string home;  // where Brelt's files live; empty until resolved
+    int precision = 9; // digits the passes of integral() must agree on
     bool help = false;
 };
 
@@ -39,9 +40,15 @@ CliParse parseCliOptions(const std::vector<std::string>& args);
 int leastDigits(int notation);
 inline constexpr int kMaxDigits = 255;
 
-// True when the arguments ask for the command line rather than the windows: any formula, mode or
-// picture mode option, "-" or --help. --home alone starts the windows.
+// True when the arguments ask for the command line rather than the windows: any argument that
+// begins with "-" but the window's options (--home, --startup-time and the toolkit's own, such as
+// -platform and -session). Those alone start the windows, unless standard input holds formulas.
 bool selectsCommandLine(const std::vector<std::string>& args);
+
+// True when standard input (file descriptor `fd`) is a pipe, a socket or a file: formulas come from
+// it. A terminal or the null device (or no standard input at all) is an interactive start, which
+// opens the window.
+bool standardInputHoldsFormulas(int fd = 0);
 
 std::string usageText();
 // --help: the formula mode's usage, then every picture mode with an example.

@@ -8,6 +8,8 @@
 #include "engine/line_evaluation.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -52,8 +54,17 @@ bool isBlankLine(const std::string& line) {
 bool runFormula(engine::Engine& engine, const std::string& formula, int digits, std::ostream& out) {
     const engine::LineOutcome outcome = engine::evaluateLine(engine, formula, digits);
     // Each line is out before the next formula starts: a later one may run until it is broken off.
+    errno = 0;
     out << outcome.resultText << '\n' << std::flush;
     return !outcome.evaluated || outcome.success;
+}
+
+// A full disk or a reader that went away: the results are lost, which is a failure, not success.
+int writeFailed(std::ostream& err) {
+    const int code = errno;
+    err << "brelt: writing the results failed" << (code != 0 ? std::string(": ") + std::strerror(code) : "")
+        << '\n';
+    return 1;
 }
 
 int usageError(std::ostream& err, const std::string& problem) {
@@ -76,8 +87,9 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (parse.error) return usageError(err, *parse.error);
     CliOptions& options = parse.options;
     if (options.help) {
-        out << helpText();
-        return 0;
+        errno = 0;
+        out << helpText() << std::flush;
+        return out ? 0 : writeFailed(err);
     }
     options.home = resolveHome(options.home);
     std::error_code error;
@@ -88,6 +100,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     engine.Notation = options.notation;
     engine.setBase(options.base);
     engine.AngleUnit = options.angleUnit;
+    engine.IntegrationPrecision = options.precision;
     session.loadHomeFiles(options.home, err);
 
     for (const VariableOption& variable : options.variables) {
@@ -101,6 +114,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     bool allSucceeded = true;
     for (const std::string& formula : options.formulas) {
         allSucceeded = runFormula(engine, formula, options.digits, out) && allSucceeded;
+        if (!out) return writeFailed(err);
         if (interruptPending()) return 1;
     }
     if (options.readInput) {
@@ -112,7 +126,12 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (isBlankLine(line)) continue;
             allSucceeded = runFormula(engine, line, options.digits, out) && allSucceeded;
+            if (!out) return writeFailed(err);
             if (interruptPending()) return 1;
+        }
+        if (in.bad()) {
+            err << "brelt: reading standard input failed\n";
+            return 1;
         }
     }
     return allSucceeded ? 0 : 1;

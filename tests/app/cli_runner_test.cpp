@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using brelt::app::runCli;
@@ -193,9 +195,72 @@ TEST(CliOptions, WhichArgumentsSelectTheCommandLine) {
         {{"--help"}, true},
         {{"--plot", "sin(X)"}, true},
         {{"--plot-size=10"}, true},
+        // Any other argument that begins with "-" is the command line's (a usage error there); the
+        // window keeps its own options and the toolkit's.
+        {{"-x"}, true},
+        {{"-platform", "offscreen", "-q"}, true},
+        {{"--startup-time"}, false},
+        {{"-session", "1234", "-style=fusion", "-reverse"}, false},
+        {{"--home", "-odd-folder-name"}, false},
+        {{"notes.txt"}, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(brelt::app::selectsCommandLine(c.args), c.cli);
+        EXPECT_EQ(brelt::app::selectsCommandLine(c.args), c.cli) << (c.args.empty() ? "" : c.args[0]);
+}
+
+TEST(CliOptions, StandardInputHoldsFormulasWhenItIsAPipeOrAFile) {
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    EXPECT_TRUE(brelt::app::standardInputHoldsFormulas(pipeEnds[0]));
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+    const int file = ::open(BRELT_TEST_DATA "/CMakeLists.txt", O_RDONLY);
+    EXPECT_TRUE(brelt::app::standardInputHoldsFormulas(file));
+    ::close(file);
+    const int null = ::open("/dev/null", O_RDONLY);
+    EXPECT_FALSE(brelt::app::standardInputHoldsFormulas(null)) << "the null device is an interactive start";
+    ::close(null);
+    EXPECT_FALSE(brelt::app::standardInputHoldsFormulas(-1));
+}
+
+namespace {
+
+// A stream buffer whose every write, or every read, fails: a full disk or a reader gone away.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+};
+
+} // namespace
+
+TEST(CliRunner, FailedWritesAndReadsAreFailures) {
+    FailingBuffer failing;
+    std::ostream brokenOut(&failing);
+    std::ostringstream err;
+    std::istringstream noInput;
+    EXPECT_EQ(runCli({"--eval", "1+1"}, noInput, brokenOut, err), 1);
+    EXPECT_EQ(err.str().rfind("brelt: writing the results failed", 0), 0u) << err.str();
+
+    std::istream brokenIn(&failing);
+    std::ostringstream out, err2;
+    EXPECT_EQ(runCli({}, brokenIn, out, err2), 1);
+    EXPECT_EQ(err2.str(), "brelt: reading standard input failed\n");
+}
+
+TEST(CliRunner, PrecisionIsIntegralsAndOnlyIntegrals) {
+    const std::string coarse =
+        run({"--precision", "2", "--digits", "25", "--eval", "integral(0,1,sqrt(X))"}).out;
+    const std::string fine = run({"--digits", "25", "--eval", "integral(0,1,sqrt(X))"}).out;
+    EXPECT_NE(coarse, fine);
+    EXPECT_EQ(run({"--precision", "2", "--digits", "25", "--eval", "Jn(2.5,3)"}).out,
+              run({"--digits", "25", "--eval", "Jn(2.5,3)"}).out);
+    for (const char* bad : {"0", "21", "x", "9.5"}) {
+        const CliRun r = run({"--precision", bad, "--eval", "1"});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_NE(r.err.find("--precision takes a whole number from 1 to 20"), std::string::npos) << bad;
+    }
 }
 
 TEST(CliOptions, DigitsRaisedToTheNotationsLeastWidth) {

@@ -101,12 +101,20 @@ TEST_F(EvaluatorReadingPaths, NamesReadFromTheText) {
     EXPECT_EQ(engine.Evaluate("abcdefghijklmnopqrstuvw*2"), 10);
     EXPECT_FALSE(engine.ErrorFlag);
 
-    // Byte 127 inside a name is no end of text: the name runs on and is not found.
-    engine.Evaluate("X\x7F");
-    EXPECT_TRUE(engine.ErrorFlag);
-    EXPECT_EQ(engine.ErrorCode, kSyntaxError);
-    EXPECT_EQ(engine.ErrorPosition, 1);
-    EXPECT_EQ(engine.ErrorLength, 2);
+    // A byte that belongs to no rule of the language (byte 127 among them, which is no end of text)
+    // is a "Syntax error" at its own position, not part of the name: two names that differ only in
+    // such bytes do not match each other.
+    engine.addUserVariableRecord(std::string("ab\x01"), 7);
+    for (const std::string& text : {std::string("X\x7F"), std::string("ab\x01"), std::string("ab\x02"),
+                                    std::string("ab\t"), std::string("ab\x85"), std::string("ab\0", 3)}) {
+        engine.Evaluate(text);
+        EXPECT_TRUE(engine.ErrorFlag) << text;
+        EXPECT_EQ(engine.ErrorCode, kSyntaxError) << text;
+        EXPECT_EQ(engine.ErrorPosition, static_cast<int>(text.size())) << text;
+        EXPECT_EQ(engine.ErrorLength, 1) << text;
+    }
+    engine.Evaluate("sin(a\tb)");
+    EXPECT_EQ(engine.ErrorPosition, 6);
 }
 
 TEST_F(EvaluatorReadingPaths, UsedValuesAreWrittenInTheModesOfTheirEvaluation) {

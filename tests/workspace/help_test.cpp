@@ -238,8 +238,8 @@ const ExampleCase kExamples[] = {
     {":/help/command_line.html", "brelt --notation eng --eval 12345 12.345E+3"},
     {":/help/command_line.html", "--plot FORMULA [--plot FORMULA ...] --from A --to B"},
     {":/help/files.html", "BRELT_HOME"},
-    {":/help/special.html", "1E-18 relative"},
-    {":/help/special.html", "1E-14"},
+    {":/help/special.html", "relative error is at most 1E-15"},
+    {":/help/special.html", "absolute error is at most 1E-18"},
 };
 
 TEST(HelpContent, ExamplesReadAsDocumented) {
@@ -354,7 +354,15 @@ const FormulaCase kFormulas[] = {
     {"procedures", "integral(0,2,exp(-X^2))*2/sqrt(pi)", "9.9532227E-1"},
     {"procedures", "integral(0,1,1/sqrt(X))", "No possibility"},
     {"procedures", "integral(0,1,2)", "2.0E+0"},
-    {"procedures", "integral(-1,1,1/X)", "0.0E+0"},
+    {"procedures", "integral(-1,1,1/X)", "No possibility"},
+    {"procedures", "solve(-1E300,1E300,X-1)", "1.0E+0"},
+    {"procedures", "solve(-1,2,1/X)", "Singulation"},
+    {"procedures", "solve(0,2,trunc(X)-0.5)", "No possibility"},
+    {"procedures", "solve(0,3,X^3-3*X^2+3*X-1)", "No possibility"},
+    {"procedures", "solve(0,2,(X-1.25)^2)", "1.25E+0"},
+    {"procedures", "max(0,10,exp(-1E8*(X-5.0111)^2))", "1.0E+0"},
+    {"procedures", "max(0,10,exp(-1E12*(X-5.0111)^2))", "0.0E+0"},
+    {"procedures", "stat(1E10+1,1E10+2,1E10+3)", "2.0E+0"},
     {"procedures", "solve(0,2,X^2-2)", "1.4142136E+0"},
     {"procedures", "solve(1,2,X^2+1)", "Interval Error"},
     {"procedures", "solve(0,1,cos(X)-X)", "7.3908513E-1", 0},
