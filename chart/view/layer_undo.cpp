@@ -2,6 +2,7 @@
 
 #include "chart/data/series.h"
 #include "chart/view/graph.h"
+#include "chart/view/legend.h"
 #include "chart/view/series_legend.h"
 
 #include <algorithm>
@@ -18,8 +19,8 @@ int indexOf(const TGraphContext& graph, std::uint64_t id) {
 
 class LayerDeleted : public UndoRecord {
 public:
-    LayerDeleted(std::unique_ptr<TLayer> layer, int index, bool legend)
-        : m_layer(std::move(layer)), m_index(index), m_legend(legend) {}
+    LayerDeleted(std::unique_ptr<TLayer> layer, int index, std::pair<int, std::unique_ptr<TLegend>> legend)
+        : m_layer(std::move(layer)), m_index(index), m_legend(std::move(legend)) {}
     bool applies(const TGraphContext& graph) const override {
         return m_layer && dynamic_cast<const TGraph*>(&graph) != nullptr;
     }
@@ -31,13 +32,18 @@ public:
         // AddLayer appends: the layers that stood after it go behind it again.
         for (int i = place; i < count; ++i)
             graph.AddLayer(graph.DeleteLayer(place));
-        if (auto* series = dynamic_cast<TSeries*>(layer); series && m_legend) graph.addLineLegend(*series);
+        // The series' own legend line, at its place.
+        auto* series = dynamic_cast<TSeries*>(layer);
+        if (auto* line = dynamic_cast<TLineLegend*>(m_legend.second.get()); series && line) {
+            graph.Legend().insertEntry(m_legend.first, std::move(m_legend.second));
+            series->LinkLegend(line);
+        }
     }
 
 private:
     std::unique_ptr<TLayer> m_layer;
     int m_index;
-    bool m_legend;
+    std::pair<int, std::unique_ptr<TLegend>> m_legend;
 };
 
 class LayerAdded : public UndoRecord {
@@ -62,10 +68,8 @@ private:
 std::unique_ptr<UndoRecord> deleteLayerWithRecord(TGraph& graph, int index) {
     TLayer* layer = graph.Layers(index);
     if (!layer) return nullptr;
-    auto* series = dynamic_cast<TSeries*>(layer);
-    const bool legend = series && series->LegendEntry();
-    if (series) graph.Legend().removeEntryOf(series);
-    return std::make_unique<LayerDeleted>(graph.DeleteLayer(index), index, legend);
+    auto legend = graph.Legend().takeEntryOf(dynamic_cast<TSeries*>(layer));
+    return std::make_unique<LayerDeleted>(graph.DeleteLayer(index), index, std::move(legend));
 }
 
 std::unique_ptr<UndoRecord> layerAddedRecord(const TLayer& layer) {

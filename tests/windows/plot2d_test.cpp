@@ -192,3 +192,25 @@ TEST_F(Plot2DTest, PlacementAndChartSettingsAreKept) {
 }
 
 } // namespace
+
+TEST_F(Plot2DTest, EditMenuUndoFollowsTheChartsSteps) {
+    auto w = open();
+    auto* undo = w->findChild<QAction*>(QStringLiteral("miUndo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    const QList<QAction*> menus = w->menuBar()->actions();
+    ASSERT_GE(menus.size(), 2);
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Edit")) << "after the File menu";
+    EXPECT_TRUE(menus[1]->menu()->actions().contains(undo));
+    EXPECT_FALSE(undo->isEnabled());
+
+    chart::TGraph& graph = w->Chart().graph();
+    chart::TSeries& s = w->addFunction(curve(*w, QStringLiteral("a")), QString(), QString(), QString());
+    s.HideSeries();
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_TRUE(s.Visible());
+    EXPECT_FALSE(undo->isEnabled());
+    (void)graph;
+}
