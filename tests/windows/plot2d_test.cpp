@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -212,5 +213,16 @@ TEST_F(Plot2DTest, EditMenuUndoFollowsTheChartsSteps) {
     undo->trigger();
     EXPECT_TRUE(s.Visible());
     EXPECT_FALSE(undo->isEnabled());
-    (void)graph;
+
+    // Ctrl+Z in the window, the chart having the focus.
+    s.HideSeries();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QWidget* image = w->Chart().findChild<QWidget*>(QStringLiteral("Image"));
+    ASSERT_NE(image, nullptr);
+    image->setFocus();
+    QTest::keyClick(image, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(s.Visible());
+    EXPECT_FALSE(graph.Undo());
 }
