@@ -9,10 +9,17 @@
 #include "chart/view/graph.h"
 #include "chart/view/graph_annotate.h"
 #include "chart/view/layer_undo.h"
+#include "chart/view/note_dialog.h"
 #include "chart/view/series_legend.h"
 #include "chart/view/zoom.h"
+#include "support/fake_ui_services.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 namespace brelt::chart {
@@ -207,6 +214,36 @@ TEST(Annotations, AddEditAndDeleteAreEachUndone) {
     ASSERT_TRUE(c.graph.Undo());
     EXPECT_EQ(c.notes.Count(), 0);
     EXPECT_FALSE(c.undo.CanUndo(c.graph));
+}
+
+TEST(Annotations, NoteDialogFields) {
+    testing::FakeUiServices ui;
+    TAnnotation n = textNote(1, 2, QStringLiteral("old"));
+    TfmNote text(n, false, nullptr);
+    EXPECT_EQ(text.windowTitle(), QStringLiteral("Edit text"));
+    text.edNoteText->setText(QStringLiteral("two\nlines"));
+    text.edNoteAngle->setValue(-45);
+    text.chNoteFrame->setChecked(true);
+    ui.colors = {QColor(0, 0, 128)};
+    ui.fonts = {QFont(QStringLiteral("DejaVu Sans"), 16, QFont::Bold)};
+    text.btNoteColor->click();
+    text.btNoteFont->click();
+    const TAnnotation got = text.note();
+    EXPECT_EQ(got.text, QStringLiteral("two lines")) << "one line in the chart file";
+    EXPECT_EQ(got.angle, -45);
+    EXPECT_TRUE(got.frame);
+    EXPECT_EQ(got.color, clNavy);
+    EXPECT_EQ(got.font.size, 16);
+    EXPECT_TRUE(got.font.bold);
+    EXPECT_EQ(got.x, 1);
+
+    TAnnotation a;
+    a.kind = NoteKind::Arrow;
+    TfmNote arrow(a, false, nullptr);
+    EXPECT_EQ(arrow.windowTitle(), QStringLiteral("Edit arrow"));
+    EXPECT_TRUE(arrow.edNoteText->isHidden());
+    arrow.udNoteWidth->setValue(6);
+    EXPECT_EQ(arrow.note().width, 6);
 }
 
 TSeries* addSeries(TGraph& g, const QString& name, TColor color) {
