@@ -114,6 +114,38 @@ TEST(Annotations, DamagedBlockIsReportedAndTheNextLayerLoads) {
     EXPECT_EQ(b.LayerCount(), 1);
 }
 
+TEST(Annotations, EveryCutOfTheBlockLoadsWhatItCanAndSavesItAgain) {
+    Chart a;
+    TAnnotation arrow;
+    arrow.kind = NoteKind::Arrow;
+    arrow.x2 = 3;
+    a.notes.add(textNote(1, 2, QStringLiteral("first")));
+    a.notes.add(arrow);
+    ChartTextWriter writer;
+    a.graph.SaveToText(writer);
+    const QString saved = writer.text();
+    struct Quiet : TGraph {
+        int errors = 0;
+        void showError(const QString&) override { ++errors; }
+    };
+    for (qsizetype cut = 0; cut < saved.size(); ++cut) {
+        for (const QString& text :
+             {saved.left(cut), saved.left(cut) + QStringLiteral("\u00e9x 1e999\n") + saved.mid(cut)}) {
+            Quiet b;
+            ChartTextReader reader(text);
+            b.LoadFromText(reader);
+            ASSERT_LE(b.Annotations().Count(), 2);
+            ChartTextWriter again;
+            b.SaveToText(again);
+            Quiet c;
+            ChartTextReader back(again.text());
+            c.LoadFromText(back);
+            EXPECT_EQ(c.errors, 0) << cut;
+            EXPECT_EQ(c.Annotations().notes(), b.Annotations().notes()) << cut;
+        }
+    }
+}
+
 // The columns and rows holding pixels near `color` (smoothed edges count when they are more of it
 // than of anything else).
 QRect pixelsOf(const QImage& image, QColor color) {
