@@ -68,7 +68,9 @@ private:
 std::unique_ptr<UndoRecord> deleteLayerWithRecord(TGraph& graph, int index) {
     TLayer* layer = graph.Layers(index);
     if (!layer) return nullptr;
-    auto legend = graph.Legend().takeEntryOf(dynamic_cast<TSeries*>(layer));
+    auto* series = dynamic_cast<TSeries*>(layer);
+    auto legend = graph.Legend().takeEntryOf(series);
+    graph.Legend().removeEntryOf(series); // any further line of it
     return std::make_unique<LayerDeleted>(graph.DeleteLayer(index), index, std::move(legend));
 }
 
