@@ -1,7 +1,9 @@
 // TfmChartProperties: the series page, with the least-squares fit command.
 #include "chart/data/series.h"
+#include "chart/data/series_undo.h"
 #include "chart/fit/fit_series.h"
 #include "chart/view/graph.h"
+#include "chart/view/layer_undo.h"
 #include "chart/view/series_legend.h"
 #include "chart/view/ui_services.h"
 #include "windows/dialog_parts.h"
@@ -123,6 +125,7 @@ void TfmChartProperties::edSeriesNameExit() {
     const auto chosen = selectedSeries();
     if (m_loading || chosen.size() != 1 || chosen.front()->Name() == edSeriesName->text()) return;
     TSeries& s = *chosen.front();
+    m_graph.recordUndo(seriesLookRecord(s));
     s.setName(edSeriesName->text());
     if (s.LegendEntry()) s.LinkLegend(s.LegendEntry()); // the legend line takes the new name
     lbSeries->selectedItems().front()->setText(s.Name());
@@ -135,14 +138,19 @@ void TfmChartProperties::btSeriesColorClick() {
     const auto color =
         uiServices().chooseColor(this, toQColor(chosen.front()->GetColor()), QStringLiteral("Color"));
     if (!color) return;
-    for (TSeries* s : chosen)
+    UndoGroup step(m_graph.undoStore());
+    for (TSeries* s : chosen) {
+        m_graph.recordUndo(seriesLookRecord(*s));
         s->SetColor(fromQColor(*color));
+    }
     changed();
 }
 
 void TfmChartProperties::seriesLookChange() {
     if (m_loading) return;
+    UndoGroup step(m_graph.undoStore());
     for (TSeries* s : selectedSeries()) {
+        m_graph.recordUndo(seriesLookRecord(*s));
         s->setSeriesStyle(styleAt(cbSeriesStyle->currentIndex()));
         s->setLineStyle(static_cast<LineStyle>(cbSeriesLineStyle->currentIndex()));
         s->setLineWidth(udSeriesLineWidth->value());
@@ -159,8 +167,11 @@ void TfmChartProperties::btMarkersClick() {
 
 void TfmChartProperties::chSeriesVisibleClick(bool visible) {
     if (m_loading) return;
-    for (TSeries* s : selectedSeries())
+    UndoGroup step(m_graph.undoStore());
+    for (TSeries* s : selectedSeries()) {
+        if (s->Visible() != visible) m_graph.recordUndo(seriesLookRecord(*s));
         s->SetVisible(visible);
+    }
     changed();
 }
 
@@ -170,11 +181,12 @@ void TfmChartProperties::btDeleteSeriesClick() {
     const QString what = chosen.size() == 1 ? QStringLiteral("the series ") + chosen.front()->Name()
                                             : QStringLiteral("%1 series").arg(chosen.size());
     if (!uiServices().confirm(this, kBoxTitle, QStringLiteral("Delete %1?").arg(what))) return;
+    UndoGroup step(m_graph.undoStore());
     for (TSeries* s : chosen) {
-        m_graph.Legend().removeEntryOf(s);
         for (int i = 0; i < m_graph.LayerCount(); ++i)
             if (m_graph.Layers(i) == s) {
-                m_graph.DeleteLayer(i); // freed here
+                // The undo record keeps the series and its place.
+                m_graph.recordUndo(deleteLayerWithRecord(m_graph, i));
                 break;
             }
     }
@@ -191,10 +203,15 @@ void TfmChartProperties::btFitClick() {
         return;
     }
     QStringList undetermined;
-    for (TSeries* source : selectedSeries()) {
-        auto fit = std::make_unique<TFitSeries>(*source, kFitSamples, *degree);
-        if (fit->Count() == 0) undetermined << source->Name();
-        m_graph.addLineLegend(*static_cast<TSeries*>(m_graph.AddLayer(std::move(fit))));
+    {
+        UndoGroup step(m_graph.undoStore());
+        for (TSeries* source : selectedSeries()) {
+            auto fit = std::make_unique<TFitSeries>(*source, kFitSamples, *degree);
+            if (fit->Count() == 0) undetermined << source->Name();
+            auto* added = static_cast<TSeries*>(m_graph.AddLayer(std::move(fit)));
+            m_graph.addLineLegend(*added);
+            m_graph.recordUndo(layerAddedRecord(*added));
+        }
     }
     fillSeriesList();
     changed();

@@ -1,5 +1,6 @@
 #include "windows/plot_window.h"
 
+#include "chart/data/graph_undo.h"
 #include "chart/view/screen_placement.h"
 #include "chart/view/settings_store.h"
 #include "chart/view/zoom.h"
@@ -7,6 +8,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -77,6 +80,33 @@ TPlotWindow::TPlotWindow(const QString& name, const QString& caption, SettingsOp
     };
     m_chart->OnMouseDown = followZoom;
     m_chart->OnMouseUp = followZoom;
+    buildUndo();
+}
+
+void TPlotWindow::buildUndo() {
+    m_undo = new QAction(QStringLiteral("&Undo"), this);
+    m_undo->setObjectName(QStringLiteral("miUndo"));
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_undo->setShortcutContext(Qt::WindowShortcut);
+    m_undo->setEnabled(false);
+    addAction(m_undo); // Ctrl+Z works with the menu bar hidden too
+    connect(m_undo, &QAction::triggered, this, [this] { m_chart->Undo(); });
+    chart::TGraph& graph = m_chart->graph();
+    graph.UndoStore().OnChange = [this, &graph] { m_undo->setEnabled(graph.UndoStore().CanUndo(graph)); };
+}
+
+void TPlotWindow::addEditMenu() {
+    if (findChild<QMenu*>(QStringLiteral("Edit1"))) return;
+    QMenuBar* bar = menuBar();
+    auto* edit = new QMenu(QStringLiteral("&Edit"), bar);
+    edit->setObjectName(QStringLiteral("Edit1"));
+    edit->addAction(m_undo);
+    // After the File menu, before the rest.
+    const QList<QAction*> items = bar->actions();
+    if (items.size() > 1)
+        bar->insertMenu(items.at(1), edit);
+    else
+        bar->addMenu(edit);
 }
 
 TPlotWindow::~TPlotWindow() = default;
@@ -171,6 +201,7 @@ void TPlotWindow::FormCreate() {
         resize(placed.size());
         m_chart->LoadSettings(*store);
     }
+    addEditMenu();
     syncSwitches();
 }
 

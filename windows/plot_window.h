@@ -100,9 +100,14 @@ protected:
 private:
     void buildCommands();
     void updateHookedCommands();
+    // "&Undo" (Ctrl+Z) on the chart's undo store, enabled while a step can be undone; the Edit menu
+    // that holds it goes after the File menu when the window is created.
+    void buildUndo();
+    void addEditMenu();
 
     chart::TPlot* m_chart = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QAction* m_undo = nullptr;
     SettingsOpener m_settings;
     PlotWindowHooks m_hooks;
     bool m_shown = false;

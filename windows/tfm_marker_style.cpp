@@ -2,6 +2,7 @@
 
 #include "chart/data/marker.h"
 #include "chart/data/series.h"
+#include "chart/data/series_undo.h"
 #include "chart/view/graph.h"
 #include "chart/view/ui_services.h"
 #include "windows/dialog_parts.h"
@@ -93,8 +94,11 @@ void TfmMarkerStyle::updatePreview() {
 
 template <typename Change> void TfmMarkerStyle::applyToAll(Change change) {
     if (m_loading) return;
-    for (TSeries* s : m_series)
+    UndoGroup step(m_graph.undoStore());
+    for (TSeries* s : m_series) {
+        m_graph.recordUndo(seriesLookRecord(*s));
         change(*s);
+    }
     updatePreview();
     m_graph.Redraw();
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <vector>
 
 namespace brelt::app {
@@ -18,13 +19,36 @@ std::string lowered(std::string text) {
 }
 
 bool isSharedOption(const std::string& name) {
-    static const char* const names[] = {"--title", "--xname", "--yname", "--size",
-                                        "--scale", "--out",   "--angle", "--home"};
+    static const char* const names[] = {"--title", "--xname", "--yname", "--size", "--scale",
+                                        "--out",   "--angle", "--home",  "--note"};
     if (name == "--page" || name == "--page-size") return true;
     return std::any_of(std::begin(names), std::end(names), [&name](const char* n) { return name == n; });
 }
 
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 } // namespace
+
+std::optional<PictureNote> parseNote(const std::string& value, std::string& error) {
+    const auto bad = [&error, &value](const std::string& why) {
+        error = "--note takes \"X,Y,TEXT\" (" + why + "), not \"" + value + "\"";
+        return std::nullopt;
+    };
+    const auto first = value.find(',');
+    const auto second = first == std::string::npos ? first : value.find(',', first + 1);
+    if (second == std::string::npos) return bad("two commas");
+    const auto x = parseLongDouble(trimmed(value.substr(0, first)));
+    const auto y = parseLongDouble(trimmed(value.substr(first + 1, second - first - 1)));
+    if (!x || !y || !std::isfinite(static_cast<double>(*x)) || !std::isfinite(static_cast<double>(*y)))
+        return bad("X and Y numbers");
+    PictureNote note{static_cast<double>(*x), static_cast<double>(*y), value.substr(second + 1)};
+    if (trimmed(note.text).empty()) return bad("a text");
+    return note;
+}
 
 OptionTake takePictureOption(PictureOptions& o, OptionReader& reader) {
     OptionTake take;
@@ -76,6 +100,14 @@ OptionTake takePictureOption(PictureOptions& o, OptionReader& reader) {
             return take;
         }
         o.home = *value;
+    } else if (name == "--note") {
+        std::string error;
+        const auto note = parseNote(*value, error);
+        if (!note) {
+            take.error = error;
+            return take;
+        }
+        o.notes.push_back(*note);
     } else if (name == "--page") {
         o.page = *value;
     } else if (name == "--page-size") {
@@ -116,7 +148,9 @@ std::string pictureOptionsUsage() {
            "  --angle UNIT          deg (default) or rad, as for --eval\n"
            "  --home DIR            whose user functions and user variables the formulas use\n"
            "  --page FILE.pdf       the chart printed on a page with the home's margins and labels\n"
-           "  --page-size SIZE      A4 or Letter (default: the locale's paper)\n";
+           "  --page-size SIZE      A4 or Letter (default: the locale's paper)\n"
+           "  --note \"X,Y,TEXT\"     a text note starting at the data point X,Y (repeatable;\n"
+           "                        --plot, --contour and --data pictures)\n";
 }
 
 } // namespace brelt::app

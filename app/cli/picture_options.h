@@ -8,8 +8,16 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brelt::app {
+
+// A text note of --note "X,Y,TEXT": the text starts at the data point (X, Y).
+struct PictureNote {
+    double x = 0;
+    double y = 0;
+    std::string text;
+};
 
 struct PictureOptions {
     std::string title;
@@ -25,6 +33,8 @@ struct PictureOptions {
     // "Letter", empty for the locale's paper.
     std::string page;
     std::string pageSize;
+    // --note, in the order given (--plot, --contour and --data pictures).
+    std::vector<PictureNote> notes;
 };
 
 inline constexpr int kMinPictureSide = 16;
@@ -37,6 +47,10 @@ struct OptionTake {
     bool taken = false;
     std::optional<std::string> error; // a bad or missing value, as the usage error names it
 };
+
+// Reads the value of --note: "X,Y,TEXT" with finite numbers X and Y and a text that is not empty
+// (it may hold commas); an error names what is wrong.
+std::optional<PictureNote> parseNote(const std::string& value, std::string& error);
 
 // Takes the reader's current argument when it is a shared picture option.
 OptionTake takePictureOption(PictureOptions& options, OptionReader& reader);

@@ -2,6 +2,7 @@
 
 #include "app/cli/cli_session.h"
 #include "chart/view/graph.h"
+#include "chart/view/graph_annotate.h"
 #include "chart/view/picture_export.h"
 #include "chart/view/print_page.h"
 #include "chart/vtchart/vt_chart_model.h"
@@ -50,6 +51,13 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
 }
 
 bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std::ostream& err) {
+    for (const PictureNote& n : options.notes) {
+        chart::TAnnotation note;
+        note.x = n.x;
+        note.y = n.y;
+        note.text = QString::fromStdString(n.text);
+        graph.Annotations().add(note);
+    }
     if (!options.page.empty() && !writePage(chart::chartPagePainter(graph), options, err)) return false;
     if (options.out.empty()) return true;
     const QString fileName = QString::fromStdString(options.out);
@@ -65,6 +73,10 @@ bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std:
 
 bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions& options,
                          std::ostream& err) {
+    if (!options.notes.empty()) {
+        err << "brelt: --note is for --plot, --contour and --data pictures\n";
+        return false;
+    }
     const chart::PagePainter content = [&chart](QPainter& painter, const QRect& area, chart::OutputKind) {
         chart.draw(painter, QRectF(area));
     };

@@ -3,6 +3,7 @@
 #include "chart/contour/color_scale.h"
 #include "chart/contour/contour_join.h"
 #include "chart/contour/contour_levels.h"
+#include "chart/contour/contour_undo.h"
 #include "chart/contour/grid_interpolation.h"
 
 #include <algorithm>
@@ -111,6 +112,7 @@ void TContour::addLines(std::vector<std::unique_ptr<ContourPolyline>> lines, boo
 }
 
 void TContour::GenerateLevels(int count) {
+    ++m_generation;
     m_levelCount = std::max(count, 0);
     m_labels.clear();
     m_lines.clear();
@@ -180,7 +182,10 @@ std::optional<ContourSegmentHit> TContour::NearestSegment(double x, double y) co
 }
 
 void TContour::AddContourAt(double x, double y) {
+    const std::size_t lines = m_lines.size(), labels = m_labels.size();
     addLines(traceLevel(ValueAt(x, y)), true);
+    if (m_lines.size() == lines) return; // the level lies outside the grid's values
+    if (m_graph) m_graph->recordUndo(contourAddedRecord(*this, lines, labels));
     markChanged();
 }
 
@@ -188,33 +193,49 @@ void TContour::DeleteContourAt(double x, double y) {
     const auto hit = NearestSegment(x, y);
     if (!hit) return;
     const double level = hit->line->level;
-    std::erase_if(m_labels, [level](const auto& label) { return label->line()->level == level; });
-    std::erase_if(m_lines, [level](const auto& line) { return line->level == level; });
+    // Taken out with their places, for the undo record.
+    ContourRemoval removed;
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        if (m_labels[i]->line()->level == level) removed.labels.emplace_back(i, std::move(m_labels[i]));
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i]->level == level) removed.lines.emplace_back(i, std::move(m_lines[i]));
+    std::erase(m_labels, nullptr);
+    std::erase(m_lines, nullptr);
+    if (m_graph) m_graph->recordUndo(contourDeletedRecord(*this, std::move(removed)));
+    markChanged();
+}
+
+void TContour::moveLabel(const ContourSegmentHit& hit) {
+    const ContourPoint& a = hit.line->points[static_cast<std::size_t>(hit.index)];
+    const ContourPoint& b = hit.line->points[static_cast<std::size_t>(hit.index) + 1];
+    LabelSegment& s = hit.line->labelSegment;
+    s.x1 = a.x, s.y1 = a.y, s.x2 = b.x, s.y2 = b.y;
+    if (TContourLabel* label = labelOf(hit.line)) label->moveTo(a.x, a.y, b.x, b.y);
     markChanged();
 }
 
 void TContour::MoveLabelTo(double x, double y) {
     const auto hit = NearestSegment(x, y);
     if (!hit) return;
-    const ContourPoint& a = hit->line->points[static_cast<std::size_t>(hit->index)];
-    const ContourPoint& b = hit->line->points[static_cast<std::size_t>(hit->index) + 1];
-    LabelSegment& s = hit->line->labelSegment;
-    s.x1 = a.x, s.y1 = a.y, s.x2 = b.x, s.y2 = b.y;
-    if (TContourLabel* label = labelOf(hit->line)) label->moveTo(a.x, a.y, b.x, b.y);
-    markChanged();
+    if (m_graph) m_graph->recordUndo(contourLabelRecord(*this, *hit->line));
+    moveLabel(*hit);
 }
 
 void TContour::ShowLabelAt(double x, double y) {
     const auto hit = NearestSegment(x, y);
     if (!hit) return;
+    if (m_graph) m_graph->recordUndo(contourLabelRecord(*this, *hit->line));
     if (TContourLabel* label = labelOf(hit->line)) label->Visible = true;
-    MoveLabelTo(x, y);
+    moveLabel(*hit);
 }
 
 void TContour::HideLabelAt(double x, double y) {
     const auto hit = NearestSegment(x, y);
     if (!hit) return;
-    if (TContourLabel* label = labelOf(hit->line)) label->Visible = false;
+    TContourLabel* label = labelOf(hit->line);
+    if (!label || !label->Visible) return;
+    if (m_graph) m_graph->recordUndo(contourLabelRecord(*this, *hit->line));
+    label->Visible = false;
     markChanged();
 }
 

@@ -18,7 +18,8 @@
 //    (TPlotLegend::AddContourEntry);
 //  - the colour scale is programColorScale() (chart/contour/color_scale.h); scaleRange() says
 //    which range it takes while this layer draws, as the colour legend shows it;
-//  - ValueAt(x, y) is the grid interpolated at a world point (the status bar's "Z=").
+//  - ValueAt(x, y) is the grid interpolated at a world point (the status bar's "Z=");
+//  - each edit action leaves an undo record with the chart (chart/contour/contour_undo.h).
 // Coordinates of the edit calls and of the lines are world coordinates.
 #include "chart/contour/contour_join.h"
 #include "chart/contour/contour_label.h"
@@ -28,6 +29,7 @@
 
 #include <QFont>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -103,7 +105,13 @@ public:
     // Traces level h (rounded to 12 digits; nothing outside ZMin..ZMax) into polylines, in order.
     std::vector<std::unique_ptr<ContourPolyline>> traceLevel(double h) const;
 
+    // Changes when the lines are generated anew: undo records of clicks made before no longer apply.
+    std::uint64_t generation() const { return m_generation; }
+
 private:
+    friend struct ContourUndoAccess; // the undo records put lines and labels back in place
+
+    void moveLabel(const ContourSegmentHit& hit);
     std::vector<std::unique_ptr<ContourPolyline>> traceLevel(double h, ContourJoiner& joiner,
                                                              std::vector<ContourSegment>& pieces) const;
     GridView gridView() const;
@@ -131,6 +139,7 @@ private:
     std::vector<std::unique_ptr<TContourLabel>> m_labels;
     std::unique_ptr<ContourTracer> m_tracer;
     JoinTolerance m_tolerance;
+    std::uint64_t m_generation = 0;
     // Cleared when the layer dies: the shade lets messages run while it draws, and one of them
     // may free the chart's layers.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

@@ -15,6 +15,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 
@@ -23,6 +24,8 @@ namespace brelt::chart {
 class TLayer;
 class TSeries;
 class SeriesLegendEntry;
+class TGraphUndo;
+class UndoRecord;
 
 // Modifier keys as the series' modifier masks count them.
 using ShiftState = std::uint8_t;
@@ -131,7 +134,11 @@ public:
         (void)series;
         return false;
     }
-    virtual void recordUndo(TLayer& layer) { (void)layer; }
+    // The chart's undo store (chart/data/graph_undo.h); none in a bare chart, which then keeps no
+    // records.
+    virtual TGraphUndo* undoStore() const { return nullptr; }
+    // Hands an edit's record to the undo store, if any.
+    void recordUndo(std::unique_ptr<UndoRecord> record);
     virtual void setCursor(ChartCursor cursor) { (void)cursor; }
     virtual void showLayerProperties(TLayer& layer) { (void)layer; }
 };

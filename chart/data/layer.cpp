@@ -2,10 +2,25 @@
 
 #include "chart/data/chart_text.h"
 
+#include <atomic>
+
 namespace brelt::chart {
 
-TLayer::TLayer(TGraphContext* graph, const QString& name) : m_graph(graph) {
+namespace {
+std::uint64_t nextLayerId() {
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+} // namespace
+
+TLayer::TLayer(TGraphContext* graph, const QString& name) : m_graph(graph), m_id(nextLayerId()) {
     setName(name);
+}
+
+TLayer* findLayer(const TGraphContext& graph, std::uint64_t id) {
+    for (int i = 0; i < graph.LayerCount(); ++i)
+        if (TLayer* layer = graph.Layers(i); layer && layer->layerId() == id) return layer;
+    return nullptr;
 }
 
 void TLayer::setName(const QString& name) {

@@ -11,6 +11,7 @@
 #include "chart/data/graph_context.h"
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace brelt::chart {
@@ -81,6 +82,8 @@ public:
     bool Selected() const { return m_selected; }
     void setSelected(bool selected) { m_selected = selected; }
     int hitIndex() const { return m_hitIndex; }
+    // A number no other layer of the program run has: undo records name their layer by it.
+    std::uint64_t layerId() const { return m_id; }
     TGraphContext* graph() const { return m_graph; }
     void setGraph(TGraphContext* graph) { m_graph = graph; }
 
@@ -97,6 +100,12 @@ protected:
     bool m_changed = false;
     int m_hitIndex = -1;
     std::vector<LayerMenuItem> m_menu;
+
+private:
+    std::uint64_t m_id;
 };
+
+// The chart's layer with that id; null when it has none.
+TLayer* findLayer(const TGraphContext& graph, std::uint64_t id);
 
 } // namespace brelt::chart

@@ -41,6 +41,8 @@ public:
     int Size = 5;
     TColor FillColor = clBlack;
     TColor PenColor = clBlack;
+
+    bool operator==(const TMarker&) const = default;
 };
 
 } // namespace brelt::chart

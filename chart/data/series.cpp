@@ -40,6 +40,7 @@ TGraphData* TSeries::AddPoint(TColor color, const QString& name, double x, doubl
 
 void TSeries::Clear() {
     m_points.clear();
+    ++m_pointsSerial;
     m_hitIndex = -1;
     markChanged();
 }

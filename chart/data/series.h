@@ -148,8 +148,13 @@ public:
     double devicePenWidth() const;
     // Derived bar width in pixels for the bar styles (also written into MarkerSize).
     void updateBarMarkerSize();
+    // Changes whenever the points are replaced as a whole (Clear): undo records of single points
+    // made before no longer apply.
+    std::uint64_t pointsSerial() const { return m_pointsSerial; }
 
 private:
+    friend struct SeriesUndoAccess; // the undo records put back points and looks exactly
+
     void relinkLegend();
     void drawLines(QPainter& painter) const;
     void drawSteps(QPainter& painter) const;
@@ -184,6 +189,8 @@ private:
     int m_currentIndex = 0;
     double m_hitFraction = 0.01;
     bool m_dragging = false;
+    bool m_dragRecorded = false; // the drag has left its undo record
+    std::uint64_t m_pointsSerial = 0;
 };
 
 } // namespace brelt::chart

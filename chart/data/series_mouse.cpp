@@ -2,6 +2,7 @@
 // actions chosen by the modifier masks (drag, info, delete), dragging a point, the pop-up menu.
 #include "chart/data/bar_group.h"
 #include "chart/data/series.h"
+#include "chart/data/series_undo.h"
 
 #include <QPolygonF>
 #include <cmath>
@@ -155,6 +156,9 @@ void TSeries::moveHitPoint(int x, int y) {
     double wx = m_graph->PixelToX(x), wy = m_graph->PixelToY(y);
     if (m_graph->xAxisLog()) wx = std::pow(10.0, wx);
     if (m_graph->yAxisLog()) wy = std::pow(10.0, wy);
+    // The first move of a drag leaves the undo record: a press that moves nothing leaves none.
+    if (!m_dragRecorded) m_graph->recordUndo(pointMovedRecord(*this, m_hitIndex));
+    m_dragRecorded = true;
     const auto k = static_cast<size_t>(m_hitIndex);
     m_points[k]->Pt = {wx, wy};
     if (k == 0) m_points[k]->Prev = m_points[k]->Pt;
@@ -169,26 +173,27 @@ void TSeries::ShowHitInfo() {
 
 void TSeries::BeginDrag() {
     if (!m_graph || m_hitIndex < 0) return;
-    m_graph->recordUndo(*this);
     m_dragging = true;
+    m_dragRecorded = false;
     m_graph->beginDrag(*this, m_hitIndex);
 }
 
 void TSeries::ToggleSelection() {
-    if (m_graph) m_graph->recordUndo(*this);
+    if (m_graph) m_graph->recordUndo(seriesLookRecord(*this));
     m_selected = !m_selected;
     markChanged();
     if (m_graph) m_graph->Redraw();
 }
 
 void TSeries::HideSeries() {
+    if (m_graph && m_visible) m_graph->recordUndo(seriesLookRecord(*this));
     SetVisible(false);
     if (m_graph) m_graph->Redraw();
 }
 
 void TSeries::DeleteHit() {
     if (m_hitIndex < 0 || m_points.empty()) return;
-    if (m_graph) m_graph->recordUndo(*this);
+    if (m_graph) m_graph->recordUndo(pointDeletedRecord(*this, m_hitIndex));
     DeletePoint();
     if (m_graph) m_graph->Redraw();
 }

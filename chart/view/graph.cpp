@@ -1,8 +1,10 @@
 #include "chart/view/graph.h"
 
+#include "chart/data/graph_undo.h"
 #include "chart/data/series.h"
 #include "chart/view/axis.h"
 #include "chart/view/color_legend.h"
+#include "chart/view/graph_annotate.h"
 #include "chart/view/graph_info.h"
 #include "chart/view/graph_title.h"
 #include "chart/view/series_legend.h"
@@ -51,7 +53,8 @@ private:
 TGraph::TGraph()
     : m_legend(std::make_unique<TWLegend>(this)), m_colorLegend(std::make_unique<TColorLegend>(this)),
       m_title(std::make_unique<TGraphTitle>(this)), m_foot(std::make_unique<TGraphTitle>(this)),
-      m_info(std::make_unique<TGraphInfo>(this)) {
+      m_info(std::make_unique<TGraphInfo>(this)), m_annotate(std::make_unique<TGraphAnnotate>(this)),
+      m_undo(std::make_unique<TGraphUndo>()) {
     createAxesAndZoom();
     measureScaleUnit();
     m_image = QImage(1, 1, QImage::Format_RGB32);
@@ -61,6 +64,9 @@ TGraph::TGraph()
 TGraph::~TGraph() {
     // Entries talk to their series: free the legend before the layers.
     m_legend->Clear();
+    // The steps go before the layers; nobody is told any more.
+    m_undo->OnChange = nullptr;
+    m_undo->Clear();
     m_layers.clear();
 }
 
@@ -80,9 +86,10 @@ std::unique_ptr<TLayer> TGraph::DeleteLayer(int index) {
 }
 
 void TGraph::ClearLayers() {
-    // Legend lines of the series go with them.
+    // Legend lines of the series go with them, and the steps that would bring a deleted one back.
     for (const auto& layer : m_layers)
         if (auto* series = dynamic_cast<TSeries*>(layer.get())) m_legend->removeEntryOf(series);
+    m_undo->Clear();
     m_layers.clear();
 }
 
@@ -95,6 +102,8 @@ void TGraph::Clear() {
     m_legend->Clear();
     m_colorLegend->Clear();
     m_info->Clear();
+    m_annotate->Clear();
+    m_undo->Clear();
     m_layers.clear();
     clearAxisLabels();
 }
@@ -355,6 +364,13 @@ void TGraph::drawSteps() {
             layer->Draw();
             p.restore();
         }
+    }
+    if (m_annotate->Visible()) {
+        setLayerClip();
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, m_antialiased);
+        m_annotate->Draw();
+        p.restore();
     }
     if (m_afterDraw) m_afterDraw(*this);
     p.setClipping(false);

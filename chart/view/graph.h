@@ -31,8 +31,11 @@ class TColorLegend;
 class TGraphTitle;
 class TGraphInfo;
 class TContour;
+class TGraphAnnotate;
+class TGraphUndo;
 class SettingsStore;
 class ChartTextReader;
+class ChartTextWriter;
 
 // What the surface is being drawn for: some steps paint differently on paper and in files.
 // Picture: a vector file (SVG, PDF) with black text; Bitmap: a PNG or BMP file or the clipboard's
@@ -66,13 +69,20 @@ public:
     // Engine slots.
     virtual void Draw();
     virtual void Layout();
-    // Reads layer blocks; a block that cannot be read is reported and loading goes on.
+    // Reads layer blocks; a block that cannot be read is reported and loading goes on. The notes of
+    // a "TGraphAnnotate" block join the chart's own annotation layer.
     virtual void LoadFromText(ChartTextReader& reader);
+    // Writes the layers, then the annotation layer's block when it holds notes.
+    void SaveToText(ChartTextWriter& writer) const;
     // Union over the visible layers that have points, in data values.
     virtual Extents GetExtents() const;
     virtual void MouseMove(ShiftState shift, int x, int y);
     virtual void MouseUp(MouseButton button, ShiftState shift, int x, int y);
     virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
+    // A double press edits the note under it; true when there was one.
+    bool DoubleClick(int x, int y);
+    // Keys the chart's content takes (Delete removes the selected note); true when used.
+    bool KeyDown(int key);
 
     // Draws the whole chart onto another device (printer page, SVG, PDF, a picture's bitmap) over
     // `area`, every size of the screen look grown by `sizeFactor`: font points, the scale unit (and
@@ -183,13 +193,22 @@ public:
     const TGraphTitle& Title() const { return *m_title; }
     const TGraphTitle& Foot() const { return *m_foot; }
     TGraphInfo& Info() { return *m_info; }
+    // The chart's notes and arrows, drawn after the layers (step 14 of Draw).
+    TGraphAnnotate& Annotations() { return *m_annotate; }
+    const TGraphAnnotate& Annotations() const { return *m_annotate; }
+    // The undo store of the chart's content edits.
+    TGraphUndo& UndoStore() { return *m_undo; }
+    TGraphUndo* undoStore() const override { return m_undo.get(); }
+    // Undoes the newest edit that still applies and redraws; false when there was none.
+    bool Undo();
     TGraphFrame& Frame() { return m_frame; }
     TGraphGradient& Gradient() { return m_gradient; }
     TGraphPicture& Picture() { return m_picture; }
     const TGraphFrame& Frame() const { return m_frame; }
     const TGraphGradient& Gradient() const { return m_gradient; }
 
-    // Frees all layers, clears both legends and the custom labels of both axes.
+    // Frees all layers, clears both legends, the notes, the undo steps and the custom labels of both
+    // axes.
     void Clear();
 
     void setHost(ChartHost* host) { m_host = host; }
@@ -300,6 +319,8 @@ private:
     std::unique_ptr<TGraphTitle> m_title;
     std::unique_ptr<TGraphTitle> m_foot;
     std::unique_ptr<TGraphInfo> m_info;
+    std::unique_ptr<TGraphAnnotate> m_annotate;
+    std::unique_ptr<TGraphUndo> m_undo;
     TGraphFrame m_frame;
     TGraphGradient m_gradient;
     TGraphPicture m_picture;

@@ -3,7 +3,9 @@
 #include "chart/view/graph.h"
 
 #include "chart/contour/contour.h"
+#include "chart/data/graph_undo.h"
 #include "chart/data/series.h"
+#include "chart/view/graph_annotate.h"
 #include "chart/view/graph_info.h"
 #include "chart/view/series_legend.h"
 #include "chart/view/ui_services.h"
@@ -83,10 +85,17 @@ void TGraph::MouseMove(ShiftState shift, int x, int y) {
         return;
     }
     updateStatus(x, y);
+    // A note being dragged follows the mouse wherever it goes.
+    if (m_annotate->dragging()) {
+        m_annotate->MouseMove(x, y, shift);
+        return;
+    }
     if (overSeriesLegend(x, y)) {
         setCursor(ChartCursor::MoveIt);
         return;
     }
+    // Over a note the move cursor shows even in zoom mode: a press there takes the note.
+    if (m_annotate->MouseMove(x, y, shift)) return;
     if (zoomMouseMove(x, y)) return;
     for (int i = LayerCount() - 1; i >= 0; --i)
         if (m_layers[static_cast<std::size_t>(i)]->MouseMove(x, y, shift)) return;
@@ -99,6 +108,11 @@ void TGraph::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     }
     if (overSeriesLegend(x, y)) {
         m_legend->beginDrag(x, y);
+        return;
+    }
+    // A press on a note goes to the note before the zoom, so notes can be dragged in zoom mode.
+    if (m_annotate->MouseDown(x, y, button, shift)) {
+        if (button == MouseButton::Right && m_host) m_host->popupLayerMenu(*m_annotate, x, y);
         return;
     }
     const int d = m_depth3D;
@@ -152,8 +166,28 @@ void TGraph::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
         setCursor(ChartCursor::Default);
         return;
     }
+    m_annotate->MouseUp(x, y, button, shift);
     for (const auto& layer : m_layers)
         if (dynamic_cast<TSeries*>(layer.get())) layer->MouseUp(x, y, button, shift);
+}
+
+bool TGraph::DoubleClick(int x, int y) {
+    if (m_drawing) return false;
+    if (!m_annotate->DoubleClick(x, y)) return false;
+    Draw();
+    return true;
+}
+
+bool TGraph::KeyDown(int key) {
+    if (m_drawing || !m_annotate->KeyDown(key)) return false;
+    Draw();
+    return true;
+}
+
+bool TGraph::Undo() {
+    if (m_drawing || !m_undo->Undo(*this)) return false;
+    Draw();
+    return true;
 }
 
 void TGraph::showError(const QString& text) {

@@ -5,6 +5,7 @@
 #include "chart/data/chart_text.h"
 #include "chart/view/axis.h"
 #include "chart/view/graph.h"
+#include "chart/view/graph_annotate.h"
 #include "chart/view/graph_info.h"
 #include "chart/view/graph_title.h"
 #include "chart/view/series_legend.h"
@@ -138,8 +139,28 @@ void TGraph::LoadSettings(const SettingsStore& s, const QString& section) {
 }
 
 void TGraph::LoadFromText(ChartTextReader& reader) {
-    for (auto& layer : LoadLayersFromText(*this, reader))
+    static const bool known = [] {
+        registerLayerClass(QStringLiteral("TGraphAnnotate"),
+                           [](TGraphContext* g) { return std::make_unique<TGraphAnnotate>(g); });
+        return true;
+    }();
+    (void)known;
+    for (auto& layer : LoadLayersFromText(*this, reader)) {
+        if (const auto* notes = dynamic_cast<const TGraphAnnotate*>(layer.get())) {
+            for (const TAnnotation& note : notes->notes())
+                m_annotate->add(note);
+            continue;
+        }
         AddLayer(std::move(layer));
+    }
+}
+
+void TGraph::SaveToText(ChartTextWriter& writer) const {
+    std::vector<const TLayer*> layers;
+    for (const auto& layer : m_layers)
+        layers.push_back(layer.get());
+    if (m_annotate->Count() > 0) layers.push_back(m_annotate.get());
+    SaveLayersToText(layers, writer);
 }
 
 } // namespace brelt::chart

@@ -1,6 +1,8 @@
 #include "chart/view/plot.h"
 
 #include "chart/view/chart_cursors.h"
+#include "chart/view/graph_annotate.h"
+#include "chart/view/note_dialog.h"
 #include "chart/view/picture_export.h"
 #include "chart/view/print_dialog.h"
 #include "chart/view/settings_store.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -25,6 +28,7 @@ class ChartImage : public QWidget {
 public:
     explicit ChartImage(TPlot& plot) : QWidget(&plot), m_plot(plot) {
         setMouseTracking(true);
+        setFocusPolicy(Qt::ClickFocus); // Delete reaches a selected note
         setObjectName(QStringLiteral("Image"));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
@@ -38,6 +42,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override { m_plot.imageMouseMove(e); }
     void mousePressEvent(QMouseEvent* e) override { m_plot.imageMousePress(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { m_plot.imageMouseRelease(e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { m_plot.imageDoubleClick(e); }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->modifiers() == Qt::NoModifier && m_plot.imageKeyPress(e->key())) return;
+        QWidget::keyPressEvent(e);
+    }
 
 private:
     TPlot& m_plot;
@@ -90,6 +99,9 @@ TPlot::TPlot(QWidget* parent)
     layout->addWidget(m_statusBar);
     m_iniFileName = defaultIniFileName();
     m_graph->setHost(this);
+    m_graph->Annotations().Editor = [this](TAnnotation& note, bool isNew) {
+        return editNoteInDialog(this, note, isNew);
+    };
 }
 
 TPlot::~TPlot() {
@@ -234,6 +246,13 @@ void TPlot::processEvents() {
 
 void TPlot::popupChartMenu(int x, int y) {
     QMenu menu(this);
+    QAction* text = menu.addAction(QStringLiteral("Add text\u2026"));
+    text->setObjectName(QStringLiteral("miAddText"));
+    connect(text, &QAction::triggered, this, [this, x, y] { AddTextAt(x, y); });
+    QAction* arrow = menu.addAction(QStringLiteral("Add arrow"));
+    arrow->setObjectName(QStringLiteral("miAddArrow"));
+    connect(arrow, &QAction::triggered, this, [this, x, y] { AddArrowAt(x, y); });
+    menu.addSeparator();
     QAction* properties = menu.addAction(QStringLiteral("&Properties"));
     properties->setObjectName(QStringLiteral("miPropertiesGraph"));
     connect(properties, &QAction::triggered, this, [this] { ShowProperties(); });
@@ -275,6 +294,24 @@ void TPlot::imageMouseRelease(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     m_graph->MouseUp(buttonOf(event->button()), shiftOf(event->modifiers()), p.x(), p.y());
     if (OnMouseUp) OnMouseUp(event);
+}
+
+void TPlot::imageDoubleClick(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    m_graph->DoubleClick(p.x(), p.y());
+}
+
+bool TPlot::imageKeyPress(int key) {
+    return m_graph->KeyDown(key);
+}
+
+void TPlot::AddTextAt(int x, int y) {
+    if (m_graph->Annotations().addTextAt(x, y)) Redraw();
+}
+
+void TPlot::AddArrowAt(int x, int y) {
+    m_graph->Annotations().addArrowAt(x, y);
+    Redraw();
 }
 
 QString saveChartAs(TGraph& graph, QWidget* parent, QSize size) {

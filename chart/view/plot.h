@@ -113,6 +113,14 @@ public:
     void imageMouseMove(QMouseEvent* event);
     void imageMousePress(QMouseEvent* event);
     void imageMouseRelease(QMouseEvent* event);
+    void imageDoubleClick(QMouseEvent* event);
+    // True when the chart used the key (Delete on a selected note).
+    bool imageKeyPress(int key);
+    // The chart's pop-up menu items "Add text…" and "Add arrow" at a pixel.
+    void AddTextAt(int x, int y);
+    void AddArrowAt(int x, int y);
+    // Undoes the newest chart edit; false when there was none.
+    bool Undo() { return m_graph->Undo(); }
     void imageResized(const QSize& size);
 
 signals:

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brelt::chart {
@@ -38,6 +39,22 @@ void TWLegend::AddEntry(std::unique_ptr<TLegend> entry) {
 void TWLegend::removeEntryOf(const TSeries* series) {
     if (!series) return;
     std::erase_if(m_entries, [series](const auto& e) { return e->series() == series; });
+}
+
+std::pair<int, std::unique_ptr<TLegend>> TWLegend::takeEntryOf(const TSeries* series) {
+    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                                 [series](const auto& e) { return series && e->series() == series; });
+    if (it == m_entries.end()) return {-1, nullptr};
+    const int index = static_cast<int>(it - m_entries.begin());
+    std::unique_ptr<TLegend> entry = std::move(*it);
+    m_entries.erase(it);
+    return {index, std::move(entry)};
+}
+
+void TWLegend::insertEntry(int index, std::unique_ptr<TLegend> entry) {
+    if (!entry) return;
+    const auto at = std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(m_entries.size()));
+    m_entries.insert(m_entries.begin() + at, std::move(entry));
 }
 
 int TWLegend::shownCount() const {

@@ -35,7 +35,11 @@ public:
     int Count() const override { return static_cast<int>(m_entries.size()); }
     TLegend* entry(int index) const { return m_entries.at(static_cast<std::size_t>(index)).get(); }
     void removeEntryOf(const TSeries* series); // frees the entries of a series being deleted
-    int shownCount() const;                    // entries of visible series
+    // Takes out the first entry of a series with its place (-1 and null when it has none), and puts
+    // one back at a place (the undo of a series deletion).
+    std::pair<int, std::unique_ptr<TLegend>> takeEntryOf(const TSeries* series);
+    void insertEntry(int index, std::unique_ptr<TLegend> entry);
+    int shownCount() const; // entries of visible series
 
     QFont font() const;
     // W: widest entry + 3 (and the "… and N more" line); H: round(1.1 x the height of "()").

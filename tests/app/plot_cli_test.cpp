@@ -80,7 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--plot", " ", "--from", "0", "--to", "1", "--out", "a.png"}, "--plot needs a formula"},
         UsageCase{{"--plot"}, "--plot needs a value"},
         UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--scale", "0", "--out", "a.png"},
-                  "--scale must be a number from 0.25 to 20, not \"0\""}));
+                  "--scale must be a number from 0.25 to 20, not \"0\""},
+        UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--note", "1;2;a", "--out", "a.png"},
+                  "--note takes \"X,Y,TEXT\" (two commas), not \"1;2;a\""},
+        UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--note", "1,y,a", "--out", "a.png"},
+                  "--note takes \"X,Y,TEXT\" (X and Y numbers), not \"1,y,a\""},
+        UsageCase{{"--plot", "X", "--from", "0", "--to", "1", "--note", "1,2, ", "--out", "a.png"},
+                  "--note takes \"X,Y,TEXT\" (a text), not \"1,2, \""}));
 
 TEST(PlotOptions, ValuesAfterEqualsAndDefaults) {
     const app::PlotParse p = app::parsePlotOptions({"--plot=X^2", "--plot", "sin(X)", "--from=-1.5", "--to",
@@ -180,6 +186,42 @@ TEST_F(PlotFiles, PngOfTheGivenSize) {
         for (int x = 0; x < image.width(); ++x)
             red += image.pixelColor(x, y) == QColor(Qt::red);
     EXPECT_GT(red, 500);
+}
+
+TEST_F(PlotFiles, NotesAreDrawnWhereTheirPointsAre) {
+    const std::vector<std::string> plot = {"--plot", "X", "--from", "0", "--to", "10", "--size", "640x480"};
+    auto run = [&](std::vector<std::string> extra, const char* name) {
+        std::vector<std::string> args = plot;
+        args.insert(args.end(), extra.begin(), extra.end());
+        args.insert(args.end(), {"--out", path(name)});
+        const PlotRun r = runPlot(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return QImage(QString::fromStdString(path(name))).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage bare = run({}, "bare.png");
+    const QImage left = run({"--note", "1,8,Left, with a comma"}, "left.png");
+    const QImage both = run({"--note", "1,8,Left, with a comma", "--note", "6,2,Right"}, "both.png");
+    auto changed = [](const QImage& a, const QImage& b) {
+        QRect box;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y)) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect first = changed(bare, left), second = changed(left, both);
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    // X 1 and 6 of 0..10, Y 8 and 2: the second note starts half the plot's width (most of the
+    // 640 pixels) further right and lies lower.
+    EXPECT_GT(second.left() - first.left(), 200);
+    EXPECT_LT(second.left() - first.left(), 310);
+    EXPECT_GT(second.top(), first.bottom());
+    EXPECT_GT(first.width(), second.width()) << "the text after the first comma is all there";
+
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(app::runCli({"--polar", "1", "--note", "0,0,a", "--out", path("p.png")}, in, out, err), 1);
+    EXPECT_EQ(err.str(), "brelt: --note is for --plot, --contour and --data pictures\n");
 }
 
 TEST_F(PlotFiles, BmpSvgAndPdf) {

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -192,3 +193,36 @@ TEST_F(Plot2DTest, PlacementAndChartSettingsAreKept) {
 }
 
 } // namespace
+
+TEST_F(Plot2DTest, EditMenuUndoFollowsTheChartsSteps) {
+    auto w = open();
+    auto* undo = w->findChild<QAction*>(QStringLiteral("miUndo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    const QList<QAction*> menus = w->menuBar()->actions();
+    ASSERT_GE(menus.size(), 2);
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Edit")) << "after the File menu";
+    EXPECT_TRUE(menus[1]->menu()->actions().contains(undo));
+    EXPECT_FALSE(undo->isEnabled());
+
+    chart::TGraph& graph = w->Chart().graph();
+    chart::TSeries& s = w->addFunction(curve(*w, QStringLiteral("a")), QString(), QString(), QString());
+    s.HideSeries();
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_TRUE(s.Visible());
+    EXPECT_FALSE(undo->isEnabled());
+
+    // Ctrl+Z in the window, the chart having the focus.
+    s.HideSeries();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QWidget* image = w->Chart().findChild<QWidget*>(QStringLiteral("Image"));
+    ASSERT_NE(image, nullptr);
+    image->setFocus();
+    QTest::keyClick(image, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(s.Visible());
+    EXPECT_FALSE(graph.Undo());
+}

@@ -1,5 +1,6 @@
 // The chart properties dialog and the marker dialog: series settings, deleting, the fit command
 // with its degree field, axes and the greyed-out switches; and the chart control's hooks.
+#include "chart/data/series_undo.h"
 #include "chart/fit/fit_series.h"
 #include "chart/view/axis.h"
 #include "chart/view/plot.h"
@@ -179,4 +180,35 @@ TEST(ChartDialogs, TheChartControlOpensThemAndDxfIsWritten) {
     EXPECT_EQ(dxf.count("\r\nLINE\r\n"), 2);
     EXPECT_TRUE(dxf.contains("10\r\n1.0000\r\n20\r\n1.0000\r\n"));
     EXPECT_TRUE(dxf.endsWith("EOF\r\n"));
+}
+
+TEST_F(PropertiesDialog, EveryEditOfTheDialogIsUndoneStepByStep) {
+    const SeriesLookState dataLook = SeriesLookState::of(*data), otherLook = SeriesLookState::of(*other);
+    {
+        TfmChartProperties d(graph);
+        auto* list = control<QListWidget>(&d, "lbSeries");
+        list->item(1)->setSelected(true);
+        control<QComboBox>(&d, "cbSeriesStyle")->setCurrentIndex(3);
+        control<QCheckBox>(&d, "chSeriesVisible")->click();
+        ui.colors = {QColor(0, 128, 0)};
+        control<QPushButton>(&d, "btSeriesColor")->click();
+        list->item(1)->setSelected(false);
+        control<QLineEdit>(&d, "edSeriesName")->setText(QStringLiteral("measured"));
+        emit control<QLineEdit>(&d, "edSeriesName")->editingFinished();
+        fit(d, "2");
+        list->clearSelection();
+        list->item(0)->setSelected(true);
+        ui.answers = {Answer::Yes};
+        control<QPushButton>(&d, "btDeleteSeries")->click();
+        ASSERT_EQ(graph.LayerCount(), 2);
+    }
+    EXPECT_EQ(graph.UndoStore().Count(), 6) << "one step per change, for all the series it touched";
+    while (graph.Undo()) {}
+    ASSERT_EQ(graph.LayerCount(), 2);
+    EXPECT_EQ(graph.Layers(0), data);
+    EXPECT_EQ(graph.Layers(1), other);
+    EXPECT_EQ(SeriesLookState::of(*data), dataLook);
+    EXPECT_EQ(SeriesLookState::of(*other), otherLook);
+    ASSERT_EQ(graph.Legend().Count(), 2);
+    EXPECT_EQ(graph.Legend().entry(0)->text(), QStringLiteral("data"));
 }
