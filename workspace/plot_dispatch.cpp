@@ -86,18 +86,20 @@ PlotAxis GraphicsPage::yAxis() const {
 
 bool GraphicsPage::validateFields() {
     if (!m_vStepsX) return false; // the validators come with the window's creation
-    // Each validator reports for itself; the first failure ends the check. Fields a plot type
-    // hides or greys out are not checked for it.
-    if (!m_vStepsX->Check() || !m_vFromX->Check() || !m_vToX->Check()) return false;
-    if (m_type <= kPlotShading && !m_vExaggerate->Check()) return false;
+    // Each validator reports for itself; the first failure ends the check. The X fields and the
+    // exaggeration are checked for every plot type, the Y fields and the contour count for the
+    // three f(X,Y) types.
+    if (!m_vStepsX->Check() || !m_vFromX->Check() || !m_vToX->Check() || !m_vExaggerate->Check())
+        return false;
     const bool hasY = m_type == kPlotContour || m_type == kPlotShading || m_type == kPlotSurface;
-    if (hasY && (!m_vStepsY->Check() || !m_vFromY->Check() || !m_vToY->Check())) return false;
-    if (m_type == kPlotContour && !m_vNumCont->Check()) return false;
+    if (hasY && (!m_vStepsY->Check() || !m_vFromY->Check() || !m_vToY->Check() || !m_vNumCont->Check()))
+        return false;
     if (!(m_vToX->Value() > m_vFromX->Value())) {
         errorBox(window(), QStringLiteral("Maximum X-coordinate must be more than minimum one"));
         return false;
     }
-    if (hasY && !(m_vToY->Value() > m_vFromY->Value())) {
+    // The Y range is checked for every plot type, also where it is greyed out.
+    if (!(m_vToY->Value() > m_vFromY->Value())) {
         errorBox(window(), QStringLiteral("Maximum Y-coordinate must be more than minimum one"));
         return false;
     }
