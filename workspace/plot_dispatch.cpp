@@ -7,6 +7,7 @@
 #include "chart/view/validate.h"
 #include "engine/format_value.h"
 #include "windows/plot2d.h"
+#include "windows/vt_tabulation.h"
 #include "workspace/plot_tabulation.h"
 
 #include <QApplication>
@@ -139,6 +140,11 @@ void GraphicsPage::bbOKClick() {
         notAvailable();
         return;
     }
+    if (const QString refusal = gridRefusal(); !refusal.isEmpty()) {
+        scope.finish();
+        errorBox(window(), refusal);
+        return;
+    }
     if (!tabulator.setFormula(typed, failure)) {
         scope.finish();
         if (failure.code >= 0) showFailure(failure); // an empty line plots nothing
@@ -162,6 +168,19 @@ void GraphicsPage::bbOKClick() {
         plotted();
     else
         showFailure(failure);
+}
+
+QString GraphicsPage::gridRefusal() const {
+    // A grid larger than its chart can hold would be cut or would take the machine's memory.
+    constexpr long long kMaxContourPoints = 25'000'000;
+    const long long points = static_cast<long long>(m_vStepsX->Value()) * m_vStepsY->Value();
+    if (m_type == kPlotSurface && points > windows::kMaxSurfacePoints)
+        return QStringLiteral("A surface may have at most %1 points (X steps times Y steps)")
+            .arg(windows::kMaxSurfacePoints);
+    if ((m_type == kPlotContour || m_type == kPlotShading) && points > kMaxContourPoints)
+        return QStringLiteral("A contour grid may have at most %1 points (X steps times Y steps)")
+            .arg(kMaxContourPoints);
+    return {};
 }
 
 bool GraphicsPage::plotFx(PlotTabulator& tabulator, TabulationFailure& failure) {

@@ -116,6 +116,14 @@ TEST_F(PlotTargetsTest, SurfaceAndPolarReachTheirWindows) {
     EXPECT_EQ(s.DataGrid().rowLabel(3), QStringLiteral("1.0E+1"));
     EXPECT_EQ(s.TitleText(), QStringLiteral("f(X + 10*Y)"));
     EXPECT_TRUE(offered("mi3DPlotfXY"));
+    // A grid the control could not hold is refused before anything is computed.
+    set("edStepsX", QStringLiteral("2000"));
+    set("edStepsY", QStringLiteral("1000"));
+    plot(QStringLiteral("X"));
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral(
+                              "A surface may have at most 1000000 points (X steps times Y steps)")});
+    EXPECT_EQ(s.RowCount(), 3);
+    ui.boxes.clear();
 
     choose(4);
     set("edFromX", QStringLiteral("0"));
