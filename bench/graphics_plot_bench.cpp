@@ -1,12 +1,15 @@
 // The Graphics tab from OK to the drawn chart: an f(X) plot of 16,000 points of
 // sin(X)*exp(-X^2/10) (validation, tabulation on the real engine, the series and its legend line,
 // the 2D window's redraw), and from OK to the grid of a 200 x 200 contour request handed over,
-// on the offscreen platform.
+// on the offscreen platform; and a 200 x 200 contour and shade request from OK to the chart drawn
+// in the contour window.
 #include "chart/view/settings_store.h"
 #include "engine/engine.h"
+#include "windows/contour_plot.h"
 #include "windows/plot2d.h"
 #include "workspace/engine_calc.h"
 #include "workspace/graphics_page.h"
+#include "workspace/plot_targets.h"
 #include "workspace/rescu.h"
 
 #include <QApplication>
@@ -84,6 +87,38 @@ void BM_ContourGrid200x200FromOkToHandOver(benchmark::State& state) {
     state.counters["cells"] = cells;
 }
 BENCHMARK(BM_ContourGrid200x200FromOkToHandOver)->Unit(benchmark::kMillisecond);
+
+// state.range(0): 1 contour lines (10 levels), 2 colour shade.
+void BM_Contour200x200FromOkToDrawnChart(benchmark::State& state) {
+    QTemporaryDir home;
+    workspace::HomePaths paths{home.path(), home.path()};
+    for (const QString& file : {paths.constants(), paths.variables()}) {
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+    }
+    engine::Engine engine;
+    workspace::EngineCalc calc(engine);
+    workspace::TfmCalc window(calc, paths);
+    auto store = std::make_shared<chart::MemorySettingsStore>();
+    windows::TfmContourPlot contour([store] { return store; });
+    contour.resize(800, 600);
+    window.graphicsPage().setEngine(&engine);
+    window.graphicsPage().setTargets(workspace::plotTargetsFor(nullptr, &contour, nullptr, nullptr));
+    window.show();
+    QApplication::processEvents();
+    window.findChild<QTabWidget*>(QStringLiteral("pcCalc"))->setCurrentIndex(3);
+    window.graphicsPage().rgPlotClick(static_cast<int>(state.range(0)));
+    window.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("X^2-Y^2"));
+    window.findChild<QLineEdit*>(QStringLiteral("edStepsX"))->setText(QStringLiteral("200"));
+    window.findChild<QLineEdit*>(QStringLiteral("edStepsY"))->setText(QStringLiteral("200"));
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("bbOK"));
+    ok->click(); // the first request shows the window
+    QApplication::processEvents();
+    for (auto _ : state)
+        ok->click();
+    state.counters["layers"] = contour.Chart().graph().LayerCount();
+}
+BENCHMARK(BM_Contour200x200FromOkToDrawnChart)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

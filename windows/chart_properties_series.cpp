@@ -2,10 +2,12 @@
 #include "chart/data/series.h"
 #include "chart/data/series_undo.h"
 #include "chart/fit/fit_series.h"
+#include "chart/fit/least_squares.h"
 #include "chart/view/graph.h"
 #include "chart/view/layer_undo.h"
 #include "chart/view/series_legend.h"
 #include "chart/view/ui_services.h"
+#include "chart/view/validate.h"
 #include "windows/dialog_parts.h"
 #include "windows/tfm_chart_properties.h"
 #include "windows/tfm_marker_style.h"
@@ -43,6 +45,8 @@ QWidget* TfmChartProperties::buildSeriesPage() {
     chSeriesVisible = named(new QCheckBox(QStringLiteral("Visible")), "chSeriesVisible");
     btDeleteSeries = named(new QPushButton(QStringLiteral("Delete")), "btDeleteSeries");
     edDegree = named(new QLineEdit(QStringLiteral("1")), "edDegree");
+    m_vDegree = new TIntValidate(1, QStringLiteral("Polynomial degree"), this, edDegree, kMaxFitDegree);
+    connect(edDegree, &QLineEdit::textChanged, this, [this] { m_vDegree->Change(); });
     btFit = named(new QPushButton(QStringLiteral("Fit")), "btFit");
     for (QPushButton* b : {btSeriesColor, btMarkers, btDeleteSeries, btFit})
         b->setAutoDefault(false);
@@ -195,13 +199,9 @@ void TfmChartProperties::btDeleteSeriesClick() {
 }
 
 void TfmChartProperties::btFitClick() {
-    const auto degree = polynomialDegree(edDegree->text());
-    if (!degree) {
-        uiServices().message(this, kBoxTitle, kDegreeMessage, MessageKind::Error);
-        edDegree->setFocus();
-        edDegree->selectAll();
-        return;
-    }
+    // The validator reports a degree that is no whole number from 1 to the largest one.
+    if (!m_vDegree->Check()) return;
+    const std::optional<int> degree = m_vDegree->Value();
     QStringList undetermined;
     {
         UndoGroup step(m_graph.undoStore());

@@ -43,14 +43,4 @@ QString markerName(chart::TMarkerStyle style) {
     return v > chart::kMarkerShapeCount ? shape + QLatin1Char('1') : shape;
 }
 
-std::optional<int> polynomialDegree(const QString& text) {
-    bool ok = false;
-    const QString t = text.trimmed();
-    for (const QChar c : t)
-        if (!c.isDigit()) return std::nullopt;
-    const int degree = t.toInt(&ok);
-    if (!ok || degree < 1 || degree > chart::kMaxFitDegree) return std::nullopt;
-    return degree;
-}
-
 } // namespace brelt::windows

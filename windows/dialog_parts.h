@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class QWidget;
 
 namespace brelt::windows {
@@ -32,10 +30,5 @@ const QStringList& lineStyleNames();
 
 // The 49 marker symbols by name: "None", "Rect", ..., "Circle6Star1".
 QString markerName(chart::TMarkerStyle style);
-
-// The "Polynomial degree" field: a whole number from 1 to 40, else none. (To move to the shared
-// field validator once that exists.)
-std::optional<int> polynomialDegree(const QString& text);
-inline const QString kDegreeMessage = QStringLiteral("Polynomial degree must be a whole number from 1 to 40");
 
 } // namespace brelt::windows

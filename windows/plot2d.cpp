@@ -1,6 +1,8 @@
 #include "windows/plot2d.h"
 
 #include "chart/data/series.h"
+#include "windows/plot_chart_setup.h"
+#include "windows/plot_window_dialogs.h"
 
 #include <QAction>
 #include <QMenu>
@@ -8,40 +10,9 @@
 
 namespace brelt::windows {
 
-namespace {
-
-// The chart as the 2D window shows it until its saved settings say otherwise.
-void setUpChart(chart::TPlot& c) {
-    using namespace chart;
-    c.SetColor(clWhite);
-    c.SetBackColor(clBtnFace);
-    for (TPlotAxis* axis : {&c.XAxis(), &c.YAxis()}) {
-        axis->SetColor(clBlack);
-        axis->SetFont(TChartFont{});
-        axis->SetNameFont(TChartFont{});
-        axis->Ticks().SetMinorLength(3);
-    }
-    c.XAxis().Ticks().SetMajorLength(8);
-    c.YAxis().Ticks().SetMajorLength(1);
-    TChartFont titleFont;
-    titleFont.bold = true;
-    c.Title().Font() = titleFont;
-    c.Title().SetAlignment(TAlignment::taCenter);
-    c.Foot().SetVisible(false);
-    c.Gradient().Style = TGradientStyle::gsTopBottom;
-    c.Zoom().SetChangePerStep(0.033333);
-    c.Info().SetColor(10940137);
-    c.Legend().SetFrameStyle(0); // solid
-    c.SetStatusBarVisible(true);
-    c.Frame().Color = clPlotAreaColor;
-    c.PropertiesControl() = TPlotProperties{};
-}
-
-} // namespace
-
 TfmPlot2D::TfmPlot2D(SettingsOpener settings, QWidget* parent)
     : TPlotWindow(QStringLiteral("fmPlot2D"), QStringLiteral("2D - Plot"), std::move(settings), parent) {
-    setUpChart(Chart());
+    setUpPlotChart(Chart());
     buildMenus();
     FormCreate();
 }
@@ -56,6 +27,7 @@ void TfmPlot2D::buildMenus() {
     file->addSeparator();
     file->addAction(command(QStringLiteral("sbExport")));
     file->addAction(command(QStringLiteral("sbImport")));
+    addDxfItem(*this, *file);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("miExit"));

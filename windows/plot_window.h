@@ -77,6 +77,8 @@ protected:
     // The action of a shared command by its button's name ("sbZoomOut"); nullptr when unknown.
     QAction* command(const QString& buttonName) const;
     QToolBar* toolBar() const { return m_toolBar; }
+    // "&Undo" (Ctrl+Z): a window with an Edit menu of its own ("Edit1") puts it there.
+    QAction* undoAction() const { return m_undo; }
     // Adds a flat button for `action` to the toolbar, named `buttonName`.
     QToolButton* addToolButton(QAction* action, const QString& buttonName);
     // An action with its menu caption, hint and icon, named `menuName`.

@@ -20,6 +20,7 @@ class QTabWidget;
 
 namespace brelt::chart {
 class TAxis;
+class TIntValidate;
 class TGraph;
 class TGraphTitle;
 class TSeries;
@@ -74,6 +75,7 @@ private:
     QCheckBox* chSeriesVisible = nullptr;
     QPushButton* btDeleteSeries = nullptr;
     QLineEdit* edDegree = nullptr;
+    chart::TIntValidate* m_vDegree = nullptr; // owned by the dialog
     QPushButton* btFit = nullptr;
     QPushButton* btClose = nullptr;
 };

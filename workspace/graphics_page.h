@@ -105,6 +105,7 @@ private:
 
     // OK (plot_dispatch.cpp).
     bool validateFields();
+    QString gridRefusal() const; // why the grid is too large for its chart; empty when it is not
     bool plotFx(PlotTabulator& tabulator, TabulationFailure& failure);
     bool plotGrid(PlotTabulator& tabulator, bool shading, TabulationFailure& failure);
     bool plotSurface(PlotTabulator& tabulator, TabulationFailure& failure);

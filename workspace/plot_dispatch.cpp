@@ -7,6 +7,7 @@
 #include "chart/view/validate.h"
 #include "engine/format_value.h"
 #include "windows/plot2d.h"
+#include "windows/vt_tabulation.h"
 #include "workspace/plot_tabulation.h"
 
 #include <QApplication>
@@ -86,18 +87,20 @@ PlotAxis GraphicsPage::yAxis() const {
 
 bool GraphicsPage::validateFields() {
     if (!m_vStepsX) return false; // the validators come with the window's creation
-    // Each validator reports for itself; the first failure ends the check. Fields a plot type
-    // hides or greys out are not checked for it.
-    if (!m_vStepsX->Check() || !m_vFromX->Check() || !m_vToX->Check()) return false;
-    if (m_type <= kPlotShading && !m_vExaggerate->Check()) return false;
+    // Each validator reports for itself; the first failure ends the check. The X fields and the
+    // exaggeration are checked for every plot type, the Y fields and the contour count for the
+    // three f(X,Y) types.
+    if (!m_vStepsX->Check() || !m_vFromX->Check() || !m_vToX->Check() || !m_vExaggerate->Check())
+        return false;
     const bool hasY = m_type == kPlotContour || m_type == kPlotShading || m_type == kPlotSurface;
-    if (hasY && (!m_vStepsY->Check() || !m_vFromY->Check() || !m_vToY->Check())) return false;
-    if (m_type == kPlotContour && !m_vNumCont->Check()) return false;
+    if (hasY && (!m_vStepsY->Check() || !m_vFromY->Check() || !m_vToY->Check() || !m_vNumCont->Check()))
+        return false;
     if (!(m_vToX->Value() > m_vFromX->Value())) {
         errorBox(window(), QStringLiteral("Maximum X-coordinate must be more than minimum one"));
         return false;
     }
-    if (hasY && !(m_vToY->Value() > m_vFromY->Value())) {
+    // The Y range is checked for every plot type, also where it is greyed out.
+    if (!(m_vToY->Value() > m_vFromY->Value())) {
         errorBox(window(), QStringLiteral("Maximum Y-coordinate must be more than minimum one"));
         return false;
     }
@@ -137,6 +140,11 @@ void GraphicsPage::bbOKClick() {
         notAvailable();
         return;
     }
+    if (const QString refusal = gridRefusal(); !refusal.isEmpty()) {
+        scope.finish();
+        errorBox(window(), refusal);
+        return;
+    }
     if (!tabulator.setFormula(typed, failure)) {
         scope.finish();
         if (failure.code >= 0) showFailure(failure); // an empty line plots nothing
@@ -160,6 +168,19 @@ void GraphicsPage::bbOKClick() {
         plotted();
     else
         showFailure(failure);
+}
+
+QString GraphicsPage::gridRefusal() const {
+    // A grid larger than its chart can hold would be cut or would take the machine's memory.
+    constexpr long long kMaxContourPoints = 25'000'000;
+    const long long points = static_cast<long long>(m_vStepsX->Value()) * m_vStepsY->Value();
+    if (m_type == kPlotSurface && points > windows::kMaxSurfacePoints)
+        return QStringLiteral("A surface may have at most %1 points (X steps times Y steps)")
+            .arg(windows::kMaxSurfacePoints);
+    if ((m_type == kPlotContour || m_type == kPlotShading) && points > kMaxContourPoints)
+        return QStringLiteral("A contour grid may have at most %1 points (X steps times Y steps)")
+            .arg(kMaxContourPoints);
+    return {};
 }
 
 bool GraphicsPage::plotFx(PlotTabulator& tabulator, TabulationFailure& failure) {

@@ -4,6 +4,7 @@
 #include "engine/procedure_memory.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 
 #include <cmath>
 #include <numbers>
@@ -283,6 +284,10 @@ bool PlotTabulator::tabulateTable(const PlotAxis& x, const PlotAxis& y,
 bool PlotTabulator::tabulatePolar(const PlotAxis& degrees, std::vector<std::optional<double>>& values,
                                   TabulationFailure& failure) {
     Session session(*this);
+    // X is the angle in radians: the formula reads it so whatever angle unit the calculator shows.
+    const int savedUnit = m_engine.AngleUnit;
+    m_engine.AngleUnit = 0;
+    const auto restoreUnit = qScopeGuard([this, savedUnit] { m_engine.AngleUnit = savedUnit; });
     const int n = degrees.count;
     values.assign(static_cast<size_t>(n), std::nullopt);
     engine::VariableSlot& slotX = m_engine.slot(engine::kSlotX);

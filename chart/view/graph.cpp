@@ -74,6 +74,7 @@ TLayer* TGraph::AddLayer(std::unique_ptr<TLayer> layer) {
     if (!layer) return nullptr;
     layer->setGraph(this);
     m_layers.push_back(std::move(layer));
+    layersChanged();
     return m_layers.back().get();
 }
 
@@ -82,6 +83,7 @@ std::unique_ptr<TLayer> TGraph::DeleteLayer(int index) {
     auto it = m_layers.begin() + index;
     std::unique_ptr<TLayer> layer = std::move(*it);
     m_layers.erase(it);
+    layersChanged();
     return layer;
 }
 
@@ -90,6 +92,33 @@ void TGraph::ClearLayers() {
     for (const auto& layer : m_layers)
         if (auto* series = dynamic_cast<TSeries*>(layer.get())) m_legend->removeEntryOf(series);
     m_undo->Clear();
+    retireLayers();
+}
+
+bool TGraph::holdsLayer(const TLayer* layer) const {
+    for (const auto& held : m_layers)
+        if (held.get() == layer) return true;
+    return false;
+}
+
+void TGraph::layersChanged() {
+    if (m_drawing && m_inMessages) m_redrawWanted = true;
+}
+
+void TGraph::runMessages() {
+    const bool outer = m_inMessages;
+    m_inMessages = true;
+    m_host->processEvents();
+    m_inMessages = outer;
+}
+
+void TGraph::retireLayers() {
+    if (m_drawing) {
+        // The drawing may be inside one of them (the shade runs messages): they are freed when it ends.
+        for (auto& layer : m_layers)
+            m_retired.push_back(std::move(layer));
+        m_redrawWanted = true;
+    }
     m_layers.clear();
 }
 
@@ -104,7 +133,7 @@ void TGraph::Clear() {
     m_info->Clear();
     m_annotate->Clear();
     m_undo->Clear();
-    m_layers.clear();
+    retireLayers();
     clearAxisLabels();
 }
 
@@ -280,15 +309,45 @@ int TGraph::MaxMarkerSize() const {
 }
 
 void TGraph::Draw() {
-    if (m_drawing) return;
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    m_canvas = &painter;
-    m_output = OutputKind::Screen;
-    m_wholeArea = QRect(QPoint(0, 0), QPoint(m_image.width(), m_image.height()));
-    drawSteps();
-    m_canvas = nullptr;
-    painter.end();
+    if (m_drawing) {
+        // Asked for by a message run between the layers: the picture is drawn again afterwards.
+        // The drawing's own callbacks asking for it are ignored.
+        if (m_output == OutputKind::Screen && m_inMessages) m_redrawWanted = true;
+        return;
+    }
+    // Each pass runs messages that may change the chart again; a few passes show the last state.
+    constexpr int kPasses = 3;
+    for (int pass = 0; pass < kPasses; ++pass) {
+        m_redrawWanted = false;
+        drawScreen();
+        m_retired.clear();
+        if (!m_redrawWanted) break;
+    }
+    m_redrawWanted = false;
+}
+
+void TGraph::drawScreen() {
+    {
+        QPainter painter(&m_image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        m_canvas = &painter;
+        m_output = OutputKind::Screen;
+        m_wholeArea = QRect(QPoint(0, 0), QPoint(m_image.width(), m_image.height()));
+        drawSteps();
+        m_canvas = nullptr;
+    }
+    if (m_host) m_host->imageChanged();
+}
+
+void TGraph::paintOver(const GraphEvent& paint) {
+    if (m_drawing || !paint) return;
+    {
+        QPainter painter(&m_image);
+        DrawingGuard guard(m_drawing, m_canvas);
+        m_canvas = &painter;
+        m_output = OutputKind::Screen;
+        paint(*this);
+    }
     if (m_host) m_host->imageChanged();
 }
 
@@ -309,6 +368,7 @@ void TGraph::DrawOn(QPainter& painter, const QRect& area, OutputKind kind, doubl
     m_sizeFactor = sizeFactor > 0 && std::isfinite(sizeFactor) ? sizeFactor : 1.0;
     drawSteps();
     m_canvas = nullptr;
+    m_retired.clear(); // no messages run here, but a layer's own drawing might still retire some
     painter.restore();
     // Back to the screen: its own measures, ranges and plot rectangle.
     m_output = OutputKind::Screen;
@@ -350,13 +410,23 @@ void TGraph::drawSteps() {
     m_colorLegend->Draw();
     if (m_beforeDraw) m_beforeDraw(*this);
     const bool quiet = m_animated || m_output != OutputKind::Screen;
-    for (const auto& layer : m_layers) {
+    // The layers as they stand now: messages run between them may add, remove or free layers, so
+    // each is looked up again before it is drawn.
+    std::vector<TLayer*> order;
+    order.reserve(m_layers.size());
+    for (const auto& layer : m_layers)
+        order.push_back(layer.get());
+    for (TLayer* layer : order) {
+        if (!holdsLayer(layer)) continue;
         if (m_host && !m_animated) {
             const QString verb =
                 isPrinting() ? QStringLiteral("\rNow printing ") : QStringLiteral("\tNow draw ");
             m_host->setStatusPanel(2, verb + layer->Name(), -1);
         }
-        if (m_host && !quiet) m_host->processEvents();
+        if (m_host && !quiet) {
+            runMessages();
+            if (!holdsLayer(layer)) continue;
+        }
         setLayerClip();
         if (layer->Visible()) {
             p.save();

@@ -4,6 +4,11 @@
 // bubble, and draws all of them onto the current canvas: its own screen bitmap, or any other
 // paint device (printer page, SVG, PDF) handed to DrawTo. Ranges are in axis space (decimal
 // logarithms on a logarithmic axis); pixel y grows downwards. Draw is never re-entered.
+//
+// A screen drawing lets pending messages run between its layers (and the colour shade inside its
+// layer); a message may clear the chart or add and remove layers meanwhile. The drawing then skips
+// the layers that left, layers freed by Clear or ClearLayers live on until it ends, and a Draw
+// asked for meanwhile runs once the drawing has ended.
 #include "chart/data/graph_context.h"
 #include "chart/data/layer.h"
 #include "chart/view/chart_font.h"
@@ -96,11 +101,15 @@ public:
     // The screen bitmap; a new size makes a new bitmap (drawn by the next Draw).
     const QImage& image() const { return m_image; }
     void SetImageSize(const QSize& size);
+    // Paints over the screen bitmap as the last Draw left it, with its canvas, layout and measures
+    // (an axis with its grid laid over the picture at once); nothing while a drawing runs.
+    void paintOver(const GraphEvent& paint);
 
     // Layers, owned by the engine.
     TLayer* AddLayer(std::unique_ptr<TLayer> layer);
     std::unique_ptr<TLayer> DeleteLayer(int index); // removes without freeing: the caller owns it
-    void ClearLayers();
+    void ClearLayers();                             // during a drawing the layers are freed when it ends
+    bool holdsLayer(const TLayer* layer) const;
     int LayerCount() const override { return static_cast<int>(m_layers.size()); }
     TLayer* Layers(int index) const override;
 
@@ -207,8 +216,8 @@ public:
     const TGraphFrame& Frame() const { return m_frame; }
     const TGraphGradient& Gradient() const { return m_gradient; }
 
-    // Frees all layers, clears both legends, the notes, the undo steps and the custom labels of both
-    // axes.
+    // Frees all layers (when a drawing ends, if one runs), clears both legends, the notes, the undo
+    // steps and the custom labels of both axes.
     void Clear();
 
     void setHost(ChartHost* host) { m_host = host; }
@@ -231,7 +240,7 @@ public:
 
     // TGraphContext services.
     void processPendingEvents() override {
-        if (m_host && !m_animated && m_output == OutputKind::Screen) m_host->processEvents();
+        if (m_host && !m_animated && m_output == OutputKind::Screen) runMessages();
     }
     void Redraw() override { Draw(); }
     void showError(const QString& text) override;
@@ -261,7 +270,11 @@ public:
 
 private:
     void drawSteps();
-    void updateAxes(); // both axes recompute their ticks from the ranges
+    void drawScreen();
+    void layersChanged(); // a running drawing is followed by another
+    void runMessages();   // pending messages run; a Draw they ask for follows this one
+    void retireLayers();  // the layers leave the chart; freed now or when the drawing ends
+    void updateAxes();    // both axes recompute their ticks from the ranges
     void drawAxes();
     void switchOffYAutoMin();
     void clearAxisLabels();
@@ -311,6 +324,9 @@ private:
     QPoint m_dragOffset;
 
     std::vector<std::unique_ptr<TLayer>> m_layers;
+    std::vector<std::unique_ptr<TLayer>> m_retired; // left the chart during a drawing
+    bool m_redrawWanted = false;                    // a Draw asked for by messages during a drawing
+    bool m_inMessages = false;                      // messages run from inside the drawing
     std::unique_ptr<TXAxis> m_xAxis;
     std::unique_ptr<TYAxis> m_yAxis;
     std::unique_ptr<TZoom> m_zoom;

@@ -52,7 +52,7 @@ TEST_F(PropertiesDialog, FitDegreeFieldAndTheFitSeries) {
     EXPECT_EQ(d.selectedSeries(), std::vector<TSeries*>{data});
     for (const char* refused : {"0", "41", "x", "", "3.5", "-1"}) {
         fit(d, refused);
-        EXPECT_EQ(ui.texts().last(), QStringLiteral("Polynomial degree must be a whole number from 1 to 40"))
+        EXPECT_EQ(ui.texts().last(), QStringLiteral("Polynomial degree must be in the range [1..40]"))
             << refused;
     }
     EXPECT_EQ(graph.LayerCount(), 2);

@@ -167,13 +167,25 @@ TEST_F(GraphicsTest, EachInvalidFieldShowsItsMessageAndNothingElse) {
         EXPECT_TRUE(history().isEmpty());
         field->setText(kept);
     }
-    // The greyed-out Y range of an f(X) plot stops nothing.
-    choose(0);
-    set("edToY", QStringLiteral("-10"));
+    // The Y range is checked for every type, also where it is greyed out; a hidden contour count
+    // is checked for every f(X,Y) type.
+    for (int type : {0, 3, 4}) {
+        SCOPED_TRACE(type);
+        choose(type);
+        set("edToY", QStringLiteral("-10"));
+        ui.boxes.clear();
+        plot(QStringLiteral("X"));
+        EXPECT_EQ(ui.texts(),
+                  QStringList{QStringLiteral("Maximum Y-coordinate must be more than minimum one")});
+        set("edToY", QStringLiteral("10"));
+    }
+    choose(1);
+    set("edNumCont", QStringLiteral("0"));
+    choose(2);
     ui.boxes.clear();
     plot(QStringLiteral("X"));
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(graph().LayerCount(), 1);
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral(" Number of Cntours must be in the range [1..1000]")});
+    EXPECT_FALSE(contour.has_value());
 }
 
 TEST_F(GraphicsTest, CurvePointsRunFromEndToEnd) {
