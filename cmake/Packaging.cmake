@@ -6,13 +6,14 @@ set(CPACK_PACKAGE_NAME brelt)
 set(CPACK_PACKAGE_VENDOR "Brelt")
 set(CPACK_PACKAGE_CONTACT "Brelt developers <developers@brelt.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with extended precision and plots")
+# One string: the lines are Debian's extended description.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Brelt evaluates formulas in 80-bit extended precision and shows the results in scientific,\n"
-    "fixed, engineering or sexagesimal notation, in decimal, hexadecimal or binary. It keeps a\n"
-    "history and a printable tape, offers integration, root finding, special functions, user\n"
-    "variables and user functions, and plots f(X) curves, contour lines, colour shading, 3D\n"
-    "surfaces and polar curves. Its command line evaluates formulas and writes plots without a\n"
-    "window.")
+    "Brelt evaluates formulas in 80-bit extended precision and shows the results in scientific,
+fixed, engineering or sexagesimal notation, in decimal, hexadecimal or binary. It keeps a
+history and a printable tape, offers integration, root finding, special functions, user
+variables and user functions, and plots f(X) curves, contour lines, colour shading, 3D
+surfaces and polar curves. Its command line evaluates formulas and writes plots without a
+window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)

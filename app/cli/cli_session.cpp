@@ -43,7 +43,11 @@ std::string resolveHome(const std::string& option) {
     // folder then, as the window keeps them.
     const std::string program = programDirectory();
     if (::access(program.c_str(), W_OK) == 0) return program;
-    return userDataDirectory();
+    // The first run makes the folder, empty: the shipped files are read where they are installed.
+    const std::string user = userDataDirectory();
+    std::error_code error;
+    fs::create_directories(user, error);
+    return user;
 }
 
 } // namespace brelt::app

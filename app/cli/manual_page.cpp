@@ -66,8 +66,10 @@ std::string taggedOption(const std::string& tag) {
     return out;
 }
 
-bool isHeading(const std::string& line) {
-    return !line.empty() && line.front() != ' ' && line.back() == ':';
+// "Data options:" heads a list; a sentence that ends in a colon and goes on in the next line does not.
+bool isHeading(const std::string& line, const std::string& next) {
+    return !line.empty() && line.front() != ' ' && line.back() == ':' &&
+           (next.empty() || next.front() == ' ');
 }
 
 // What the help calls a section, as the manual names it.
@@ -160,7 +162,7 @@ std::string manualPage(const std::string& help) {
             man << ".fi\n.RE\n";
             continue;
         }
-        if (isHeading(line)) {
+        if (isHeading(line, i + 1 < lines.size() ? lines[i + 1] : std::string())) {
             const std::string name = sectionName(line);
             afterOption = false;
             if (inModes && name != "PICTURE OPTIONS") { // a mode's own list ("Data options:")
@@ -179,7 +181,7 @@ std::string manualPage(const std::string& help) {
         if (isItemLine(line, namesAreItems)) {
             std::string tag, description;
             splitOption(line, tag, description);
-            man << (indentOf(line) > 2 ? ".TP 4\n" : ".TP\n") << taggedOption(tag) << "\n";
+            man << ".TP\n" << taggedOption(tag) << "\n";
             if (!description.empty()) man << roffText(description) << "\n";
             afterOption = true;
             continue;
@@ -188,6 +190,7 @@ std::string manualPage(const std::string& help) {
             man << roffText(trimmed(line)) << "\n";
             continue;
         }
+        if (afterOption) man << ".PP\n"; // a sentence after a list is a paragraph of its own
         afterOption = false;
         man << roffText(trimmed(line)) << "\n";
     }
