@@ -1,5 +1,7 @@
 #include "app/gui_entry.h"
 
+#include "app/cli/program_folders.h"
+
 #include "app/plot_windows.h"
 
 #include "chart/view/ui_services.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QIcon>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -94,6 +97,9 @@ int runGui(int argc, char** argv) {
     qInstallMessageHandler(g_previousHandler);
     QApplication::setApplicationName(QStringLiteral("Brelt"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brelt"));
+    // The desktop entry's name lets the desktop match the windows to the entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brelt.Brelt"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brelt/brelt.svg")));
 
     const workspace::HomeChoice home = workspace::chooseHomeDirectory(
         QApplication::arguments(), qEnvironmentVariable("BRELT_HOME"), QApplication::applicationDirPath(),
@@ -102,13 +108,14 @@ int runGui(int argc, char** argv) {
     // Before anything can take long: a signal from now on is kept until the loop runs.
     const bool signalsReady = installTerminationHandlers();
 
+    const QString shippedData =
+        QString::fromStdString(shippedDataDirectory(QCoreApplication::applicationDirPath().toStdString()));
     engine::Engine engine;
     engine::TUserFunctions functions;
     engine::ConnectUserFunctions(engine, functions);
     workspace::EngineCalc calc(engine);
     workspace::ProgramParts parts{engine, functions, calc};
-    workspace::TfmCalc window(calc,
-                              workspace::HomePaths{home.directory, QCoreApplication::applicationDirPath()},
+    workspace::TfmCalc window(calc, workspace::HomePaths{home.directory, shippedData},
                               workspace::standardPages(parts));
     calc.setStatusSink([&window](const QString& text) { window.showAssistantText(text); });
     window.setHelpHandler([](QWidget* parent, int topic) { workspace::showHelpTopic(parent, topic); });

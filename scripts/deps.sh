@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           poppler-utils
-          clang-14 libfuzzer-14-dev libclang-rt-14-dev) # the last three: the fuzz targets (tests/fuzz)
+          groff-base desktop-file-utils appstream # the installed program's test (tests/install)
+          clang-14 libfuzzer-14-dev libclang-rt-14-dev # these three: the fuzz targets (tests/fuzz)
+          "$@") # what a caller needs besides (scripts/package.sh: the packaging tools)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -65,9 +65,16 @@ std::string modeHelpText(const PictureMode& mode) {
 std::string pictureModesHelpText() {
     std::ostringstream text;
     text << "Picture modes (brelt MODE --help shows one):\n";
+    const PictureMode* previous = nullptr;
     for (const PictureMode& mode : kModes) {
+        // A mode that shares its usage with the one before (--data with --plot) adds its example.
+        if (previous && previous->usage && previous->usage == mode.usage) {
+            if (mode.example) text << "  " << mode.example << '\n';
+            continue;
+        }
         text << '\n';
         writeUsage(text, mode);
+        previous = &mode;
     }
     text << "\nPicture options, for every picture mode:\n" << pictureOptionsUsage();
     return text.str();

@@ -1,6 +1,7 @@
 #include "app/cli/cli_options.h"
 
 #include "app/cli/cli_modes.h"
+#include "app/cli/manual_page.h"
 
 #include <algorithm>
 #include <array>
@@ -217,6 +218,7 @@ std::string usageText() {
            "                        program's folder)\n"
            "  -                     read formulas from standard input (also without --eval)\n"
            "  --help                show this text\n"
+           "  --manual-page         this text as a manual page (roff) for man(1)\n"
            "\n"
            "Without --eval, formulas are read from standard input when it is a pipe or a file;\n"
            "started from a terminal, Brelt opens its window.\n"
@@ -226,7 +228,7 @@ std::string usageText() {
 }
 
 std::string helpText() {
-    return usageText() + "\n" + pictureModesHelpText();
+    return usageText() + "\n" + pictureModesHelpText() + "\n" + filesAndEnvironmentHelp();
 }
 
 } // namespace brelt::app

@@ -3,6 +3,7 @@
 #include "app/cli/cli_host.h"
 #include "app/cli/cli_modes.h"
 #include "app/cli/cli_options.h"
+#include "app/cli/manual_page.h"
 #include "engine/engine.h"
 #include "engine/input_check.h"
 #include "engine/line_evaluation.h"
@@ -82,6 +83,10 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             return 0;
         }
         return mode->command(args, out, err);
+    }
+    if (args.size() == 1 && args.front() == "--manual-page") {
+        out << manualPage(helpText());
+        return 0;
     }
     CliParse parse = parseCliOptions(args);
     if (parse.error) return usageError(err, *parse.error);

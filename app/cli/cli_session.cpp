@@ -1,10 +1,12 @@
 #include "app/cli/cli_session.h"
 
+#include "app/cli/program_folders.h"
 #include "engine/user_variable_file.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace brelt::app {
 
@@ -19,10 +21,8 @@ void CliSession::loadHomeFiles(const std::string& home, std::ostream& err) {
     std::error_code error;
     fs::path functionsFile = fs::path(home) / "Brelt.FNC";
     // A home without its own functions uses the examples shipped beside the program, as the window does.
-    if (!fs::exists(functionsFile, error)) {
-        const fs::path program = fs::read_symlink("/proc/self/exe", error);
-        if (!error) functionsFile = program.parent_path() / "Brelt.FNC";
-    }
+    if (!fs::exists(functionsFile, error))
+        functionsFile = fs::path(shippedDataDirectory(programDirectory())) / "Brelt.FNC";
     if (fs::is_regular_file(functionsFile, error)) m_functions.LoadFromFile(functionsFile.string());
     const fs::path variablesFile = fs::path(home) / "Brelt.USR";
     if (fs::is_regular_file(variablesFile, error)) {
@@ -39,10 +39,15 @@ std::string resolveHome(const std::string& option) {
     if (!option.empty()) return option;
     if (const char* fromEnvironment = std::getenv("BRELT_HOME"); fromEnvironment && *fromEnvironment)
         return fromEnvironment;
+    // An installed program's folder is not the user's to write: the files live in the user's data
+    // folder then, as the window keeps them.
+    const std::string program = programDirectory();
+    if (::access(program.c_str(), W_OK) == 0) return program;
+    // The first run makes the folder, empty: the shipped files are read where they are installed.
+    const std::string user = userDataDirectory();
     std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (!error) return program.parent_path().string();
-    return fs::current_path(error).string();
+    fs::create_directories(user, error);
+    return user;
 }
 
 } // namespace brelt::app

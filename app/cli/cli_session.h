@@ -33,7 +33,7 @@ private:
 };
 
 // The folder of Brelt's files: the --home option, else the BRELT_HOME variable, else the folder of
-// the running program.
+// the running program when it can be written, else the user's data folder.
 std::string resolveHome(const std::string& option);
 
 } // namespace brelt::app
