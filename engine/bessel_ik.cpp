@@ -40,18 +40,11 @@ Real PowerSeriesI(Real nu, Real x) {
 
 // K_mu and K_mu+1 (|mu| <= 1/2, 0 < x < 2) by Temme's series.
 void TemmeK(Real mu, Real x, Real& kmu, Real& kmu1) {
-    const Real half = x / 2;
-    const Real piMu = kPi * mu;
-    const Real fact = mu == 0 ? 1 : piMu / std::sin(piMu);
-    const Real d = -std::log(half);
-    const Real e = mu * d;
-    // e^e = (x/2)^-mu from the power itself: through exp, e's last-place error would be
-    // multiplied by e, which reaches thousands at tiny x.
-    const Real expE = std::pow(x, -mu) * std::exp2(mu);
-    const Real coshE = (expE + 1 / expE) / 2;
-    const Real fact2 = e == 0 ? 1 : std::fabs(e) < 1 ? std::sinh(e) / e : (expE - 1 / expE) / (2 * e);
-    const TemmeGammas g = TemmeGammaTerms(mu);
-    Real ff = fact * (g.gam1 * coshE + g.gam2 * fact2 * d);
+    const TemmeStart start = TemmeSeriesStart(mu, x);
+    const TemmeGammas& g = start.gammas;
+    const Real half = start.half;
+    const Real expE = start.expE;
+    Real ff = start.ff;
     Real sum = ff;
     Real p = 0.5L * expE / g.plus;
     Real q = 0.5L / (expE * g.minus);

@@ -150,18 +150,12 @@ bool RatioCF1(Real nu, Real x, const BreakPoll& poll, Real& h, int& sign, int& e
 
 // Y_mu and Y_mu+1 for |mu| <= 1/2 and 0 < x < 2 by Temme's series.
 void TemmeY(Real mu, Real x, Real& ymu, Real& ymu1) {
-    const Real half = x / 2;
+    const TemmeStart start = TemmeSeriesStart(mu, x);
+    const TemmeGammas& g = start.gammas;
+    const Real half = start.half;
     const Real piMu = kPi * mu;
-    const Real fact = mu == 0 ? 1 : piMu / std::sin(piMu);
-    const Real d = -std::log(half);
-    const Real e = mu * d;
-    // e^e = (x/2)^-mu from the power itself: through exp, e's last-place error would be
-    // multiplied by e, which reaches thousands at tiny x.
-    const Real expE = std::pow(x, -mu) * std::exp2(mu);
-    const Real coshE = (expE + 1 / expE) / 2;
-    const Real fact2 = e == 0 ? 1 : std::fabs(e) < 1 ? std::sinh(e) / e : (expE - 1 / expE) / (2 * e);
-    const TemmeGammas g = TemmeGammaTerms(mu);
-    Real ff = 2 / kPi * fact * (g.gam1 * coshE + g.gam2 * fact2 * d);
+    const Real expE = start.expE;
+    Real ff = 2 / kPi * start.ff;
     Real p = expE / (g.plus * kPi);
     Real q = 1 / (expE * kPi * g.minus);
     const Real halfPiMu = piMu / 2;

@@ -99,6 +99,21 @@ TemmeGammas TemmeGammaTerms(Real mu) {
     return {-odd, even, even + mu * odd, even - mu * odd};
 }
 
+TemmeStart TemmeSeriesStart(Real mu, Real x) {
+    const Real half = x / 2;
+    const Real piMu = kPi * mu;
+    const Real fact = mu == 0 ? 1 : piMu / std::sin(piMu);
+    const Real d = -std::log(half);
+    const Real e = mu * d;
+    // e^e = (x/2)^-mu from the power itself: through exp, e's last-place error would be
+    // multiplied by e, which reaches thousands at tiny x.
+    const Real expE = std::pow(x, -mu) * std::exp2(mu);
+    const Real coshE = (expE + 1 / expE) / 2;
+    const Real fact2 = e == 0 ? 1 : std::fabs(e) < 1 ? std::sinh(e) / e : (expE - 1 / expE) / (2 * e);
+    const TemmeGammas g = TemmeGammaTerms(mu);
+    return {half, expE, fact * (g.gam1 * coshE + g.gam2 * fact2 * d), g};
+}
+
 Real QuickPower(Real t, Real p) {
     const Real whole = std::floor(p);
     const Real fraction = p - whole;

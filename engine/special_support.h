@@ -38,6 +38,14 @@ struct TemmeGammas {
 };
 TemmeGammas TemmeGammaTerms(Real mu);
 
+// What Temme's series for K and Y of order mu at x (0 < x < 2) start from: x/2, (x/2)^-mu, the
+// gamma terms and f0 = mu pi / sin(mu pi) (gam1 cosh(s) + gam2 sinh(s)/s ln(2/x)), s = mu ln(2/x).
+struct TemmeStart {
+    Real half, expE, ff;
+    TemmeGammas gammas;
+};
+TemmeStart TemmeSeriesStart(Real mu, Real x);
+
 // A value kept as mantissa x 2^exponent while recurrences grow or shrink it beyond the range.
 struct Scaled {
     Real value = 0;

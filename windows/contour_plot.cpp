@@ -99,15 +99,7 @@ void TfmContourPlot::buildMenus() {
     close->setObjectName(QStringLiteral("Close1"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* zoom = bar->addMenu(QStringLiteral("&Zoom"));
-    zoom->setObjectName(QStringLiteral("Zoom1"));
-    for (const char* name : {"sbZoomIn", "sbZoomAnime", "sbZoomPrev", "sbZoomOut"})
-        zoom->addAction(command(QLatin1String(name)));
-
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("View1"));
-    for (const char* name : {"sbLegend", "sbVertGrid", "sbHorizGrid", "sb3D"})
-        view->addAction(command(QLatin1String(name)));
+    addZoomAndViewMenus();
 
     m_editMenu = bar->addMenu(QStringLiteral("&Edit"));
     m_editMenu->setObjectName(QStringLiteral("Edit1"));

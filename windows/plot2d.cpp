@@ -33,15 +33,7 @@ void TfmPlot2D::buildMenus() {
     exit->setObjectName(QStringLiteral("miExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* zoom = bar->addMenu(QStringLiteral("&Zoom"));
-    zoom->setObjectName(QStringLiteral("Zoom1"));
-    for (const char* name : {"sbZoomIn", "sbZoomAnime", "sbZoomPrev", "sbZoomOut"})
-        zoom->addAction(command(QLatin1String(name)));
-
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("View1"));
-    for (const char* name : {"sbLegend", "sbVertGrid", "sbHorizGrid", "sb3D"})
-        view->addAction(command(QLatin1String(name)));
+    addZoomAndViewMenus();
 
     bar->addAction(textTwin(command(QStringLiteral("sbProp")), QStringLiteral("Properties1")));
 }

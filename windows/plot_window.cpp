@@ -121,6 +121,19 @@ QAction* TPlotWindow::makeAction(const QString& menuName, const QString& caption
     return action;
 }
 
+void TPlotWindow::addZoomAndViewMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* zoom = bar->addMenu(QStringLiteral("&Zoom"));
+    zoom->setObjectName(QStringLiteral("Zoom1"));
+    for (const char* name : {"sbZoomIn", "sbZoomAnime", "sbZoomPrev", "sbZoomOut"})
+        zoom->addAction(command(QLatin1String(name)));
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View1"));
+    for (const char* name : {"sbLegend", "sbVertGrid", "sbHorizGrid", "sb3D"})
+        view->addAction(command(QLatin1String(name)));
+}
+
 QAction* TPlotWindow::textTwin(QAction* command, const QString& name) {
     auto* twin = new QAction(command->text(), this);
     twin->setObjectName(name);

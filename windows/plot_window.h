@@ -85,6 +85,9 @@ protected:
     QAction* makeAction(const QString& menuName, const QString& caption, const QString& hint,
                         const QString& icon);
 
+    // The "&Zoom" and "&View" menus of the shared commands, added to the menu bar.
+    void addZoomAndViewMenus();
+
     // A text-only action that does what `command` does and is enabled with it (the menu bar shows
     // an action's icon instead of its caption).
     QAction* textTwin(QAction* command, const QString& name);
