@@ -4,6 +4,7 @@
 #include "chart/view/settings_store.h"
 #include "engine/engine.h"
 #include "support/fake_ui_services.h"
+#include "tests/workspace/empty_home.h"
 #include "windows/contour_plot.h"
 #include "windows/plot2d.h"
 #include "windows/tfm_polar.h"
@@ -31,11 +32,7 @@ namespace {
 class PlotTargetsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        paths.home = home.path();
-        for (const QString& file : {paths.constants(), paths.variables()}) {
-            QFile f(file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        }
+        ASSERT_TRUE(makeEmptyHome(paths, home.path()));
         window = std::make_unique<workspace::TfmCalc>(calc, paths);
         auto opener = [this] { return store; };
         plot2D = std::make_unique<windows::TfmPlot2D>(opener);

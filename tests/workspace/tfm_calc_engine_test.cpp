@@ -2,6 +2,7 @@
 // assignments, the break question and the variables that Clear All forgets.
 #include "engine/engine.h"
 #include "support/fake_ui_services.h"
+#include "tests/workspace/empty_home.h"
 #include "workspace/engine_calc.h"
 #include "workspace/rescu.h"
 
@@ -21,11 +22,7 @@ namespace {
 class TfmCalcEngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        paths.home = home.path();
-        for (const QString& file : {paths.constants(), paths.variables()}) {
-            QFile f(file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        }
+        ASSERT_TRUE(makeEmptyHome(paths, home.path()));
         window = std::make_unique<workspace::TfmCalc>(calc, paths);
         window->show();
         QCoreApplication::processEvents();
