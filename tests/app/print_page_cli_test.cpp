@@ -1,6 +1,7 @@
 // `--page FILE.pdf` and `--page-size`: the chart printed on a paper page through the print path,
 // with the margins and label blocks of the home's Brelt.INI, beside or instead of --out.
 #include "app/cli/plot_command.h"
+#include "support/case_names.h"
 #include "support/pdf_pages.h"
 
 #include <QDir>
@@ -39,6 +40,14 @@ struct PageUsage {
     std::vector<std::string> args;
     const char* message;
 };
+
+// The case as ctest lists it.
+[[maybe_unused]] void PrintTo(const PageUsage& c, std::ostream* os) {
+    std::string text = c.message;
+    for (const std::string& arg : c.args)
+        text += " " + arg;
+    *os << brelt::testing::caseName(text);
+}
 
 class PageOptionErrors : public ::testing::TestWithParam<PageUsage> {};
 

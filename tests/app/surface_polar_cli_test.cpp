@@ -3,6 +3,7 @@
 #include "app/cli/cli_modes.h"
 #include "app/cli/polar_command.h"
 #include "app/cli/surface_command.h"
+#include "support/case_names.h"
 
 #include <QFile>
 #include <QImage>
@@ -34,6 +35,14 @@ struct UsageCase {
     std::vector<std::string> args;
     const char* message;
 };
+
+// The case as ctest lists it: the message and the arguments that bring it.
+[[maybe_unused]] void PrintTo(const UsageCase& c, std::ostream* os) {
+    std::string text = c.message;
+    for (const std::string& arg : c.args)
+        text += " " + arg;
+    *os << brelt::testing::caseName(text);
+}
 
 class SurfacePolarUsage : public ::testing::TestWithParam<UsageCase> {};
 
