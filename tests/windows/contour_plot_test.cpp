@@ -131,6 +131,8 @@ TEST_F(ContourPlotTest, ShadeModeHidesEditingAndSwitchesTheColourLegend) {
     for (const char* name : kEditButtons)
         EXPECT_TRUE(onToolbar(name)) << name;
     EXPECT_TRUE(editMenu()->menuAction()->isVisible());
+    EXPECT_EQ(editMenu()->actions().first()->objectName(), QStringLiteral("miUndo")); // one Edit menu
+    EXPECT_EQ(w->findChildren<QMenu*>(QStringLiteral("Edit1")).size(), 1);
     EXPECT_FALSE(graph.ColorLegend().Visible());
     w->sbLegendClick();
     EXPECT_FALSE(w->Chart().Legend().Visible());
