@@ -35,6 +35,11 @@ void CliSession::loadHomeFiles(const std::string& home, std::ostream& err) {
     }
 }
 
+void CliSession::startPicture(const PictureOptions& picture, std::ostream& err) {
+    m_engine.AngleUnit = picture.angleUnit;
+    loadHomeFiles(resolveHome(picture.home), err);
+}
+
 std::string resolveHome(const std::string& option) {
     if (!option.empty()) return option;
     if (const char* fromEnvironment = std::getenv("BRELT_HOME"); fromEnvironment && *fromEnvironment)

@@ -3,6 +3,7 @@
 // the home folder's user functions and user variables loaded as the window loads them at start-up.
 // The formula modes and the picture modes share it, so a formula means the same in both.
 #include "app/cli/cli_host.h"
+#include "app/cli/picture_options.h"
 #include "engine/engine.h"
 #include "engine/user_functions.h"
 
@@ -22,6 +23,9 @@ public:
     // beside the program); a file that is not there is no error. Problems go to `err`, each line
     // starting with "brelt: ".
     void loadHomeFiles(const std::string& home, std::ostream& err);
+
+    // A picture mode's start: its angle unit, and the files of its home (--home, else as resolveHome).
+    void startPicture(const PictureOptions& picture, std::ostream& err);
 
     engine::Engine& engine() { return m_engine; }
     engine::TUserFunctions& functions() { return m_functions; }

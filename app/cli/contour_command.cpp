@@ -53,20 +53,14 @@ bool writeText(const std::string& fileName, const std::string& text, std::ostrea
 
 int runContourMode(const std::vector<std::string>& args, std::ostream& err, bool shade) {
     const ContourParse parse = parseContourOptions(args, shade);
-    if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n"
-            << contourModeUsage(shade) << "\nPicture options:\n"
-            << pictureOptionsUsage();
-        return 2;
-    }
+    if (parse.error) return refusePictureArguments(err, *parse.error, contourModeUsage(shade));
     const ContourOptions& o = parse.options;
     const auto app = ensureGuiApplication();
 
     std::ostringstream messages;
     CliSession session(messages);
+    session.startPicture(o.picture, err);
     engine::Engine& engine = session.engine();
-    engine.AngleUnit = o.picture.angleUnit;
-    session.loadHomeFiles(resolveHome(o.picture.home), err);
 
     const std::string working = engine::workingExpression(engine::toEngineText(o.formula));
     if (engine::checkParentheses(working).failed()) {

@@ -153,4 +153,9 @@ std::string pictureOptionsUsage() {
            "                        --plot, --contour and --data pictures)\n";
 }
 
+int refusePictureArguments(std::ostream& err, const std::string& problem, const std::string& usage) {
+    err << "brelt: " << problem << "\n\n" << usage << "\nPicture options:\n" << pictureOptionsUsage();
+    return 2;
+}
+
 } // namespace brelt::app

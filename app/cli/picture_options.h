@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -63,5 +64,9 @@ std::optional<std::string> checkPictureOut(const PictureOptions& options,
 
 // The usage lines of the shared options, for the modes' usage texts.
 std::string pictureOptionsUsage();
+
+// A picture mode's answer to arguments it cannot take: the problem, the mode's usage and the
+// picture options on `err`; the status 2.
+int refusePictureArguments(std::ostream& err, const std::string& problem, const std::string& usage);
 
 } // namespace brelt::app

@@ -7,6 +7,7 @@
 #include "chart/view/print_page.h"
 #include "chart/vtchart/vt_chart_model.h"
 #include "chart/vtchart/vt_picture.h"
+#include "windows/vt_tabulation.h"
 #include "workspace/profile_settings_store.h"
 
 #include <cstdio>
@@ -90,6 +91,19 @@ bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions
         err << "brelt: cannot write " << options.out << ": " << error.toStdString() << '\n';
         return false;
     }
+    return true;
+}
+
+bool reportVtTabulation(const windows::TabulationOutcome& outcome, const std::string& name,
+                        std::ostream& err) {
+    const std::string lead = name.empty() ? std::string() : name + ": ";
+    if (!outcome.drawn()) {
+        err << "Cann't calculate this function\n"
+            << lead << (outcome.refusal.isEmpty() ? outcome.firstFailure : outcome.refusal).toStdString()
+            << '\n';
+        return false;
+    }
+    if (outcome.failed > 0) err << "brelt: " << lead << outcome.statusText().toStdString() << '\n';
     return true;
 }
 

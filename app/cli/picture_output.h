@@ -7,11 +7,16 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 
 namespace brelt::chart {
 class TGraph;
 class TVtChartModel;
 } // namespace brelt::chart
+
+namespace brelt::windows {
+struct TabulationOutcome;
+} // namespace brelt::windows
 
 namespace brelt::app {
 
@@ -26,5 +31,10 @@ bool writeChartPicture(chart::TGraph& graph, const PictureOptions& options, std:
 
 // The same for a surface or polar chart.
 bool writeVtChartPicture(const chart::TVtChartModel& chart, const PictureOptions& options, std::ostream& err);
+
+// Reports a surface or polar tabulation on `err`; false when there is nothing to draw. `name` (a
+// polar curve's legend; empty for the surface) starts the lines about it.
+bool reportVtTabulation(const windows::TabulationOutcome& outcome, const std::string& name,
+                        std::ostream& err);
 
 } // namespace brelt::app

@@ -19,20 +19,14 @@ namespace brelt::app {
 int runPlotCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)out;
     const PlotParse parse = parsePlotOptions(args);
-    if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n"
-            << plotUsageText() << "\nPicture options:\n"
-            << pictureOptionsUsage();
-        return 2;
-    }
+    if (parse.error) return refusePictureArguments(err, *parse.error, plotUsageText());
     const PlotOptions& o = parse.options;
     const auto app = ensureGuiApplication();
 
     std::ostringstream messages;
     CliSession session(messages);
+    session.startPicture(o.picture, err);
     engine::Engine& engine = session.engine();
-    engine.AngleUnit = o.picture.angleUnit;
-    session.loadHomeFiles(resolveHome(o.picture.home), err);
 
     chart::TGraph graph;
     graph.Title().SetText(QString::fromStdString(o.picture.title));

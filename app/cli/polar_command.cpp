@@ -68,20 +68,14 @@ std::string polarUsageText() {
 int runPolarCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)out;
     const PolarParse parse = parsePolarOptions(args);
-    if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n"
-            << polarUsageText() << "\nPicture options:\n"
-            << pictureOptionsUsage();
-        return 2;
-    }
+    if (parse.error) return refusePictureArguments(err, *parse.error, polarUsageText());
     const PolarOptions& o = parse.options;
     const auto app = ensureGuiApplication();
 
     std::ostringstream messages;
     CliSession session(messages);
+    session.startPicture(o.picture, err);
     engine::Engine& engine = session.engine();
-    engine.AngleUnit = o.picture.angleUnit;
-    session.loadHomeFiles(resolveHome(o.picture.home), err);
 
     chart::TVtChartModel chart;
     chart.SetChartType(chart::VtChartType::Polar);
@@ -98,15 +92,7 @@ int runPolarCli(const std::vector<std::string>& args, std::ostream& out, std::os
         request.yName = QString::fromStdString(o.picture.yName);
         const windows::TabulationOutcome outcome = windows::tabulatePolar(
             chart, engine, request, [&engine](int) { engine.host().processMessages(); });
-        if (!outcome.drawn()) {
-            err << "Cann't calculate this function\n"
-                << request.legend.toStdString() << ": "
-                << (outcome.refusal.isEmpty() ? outcome.firstFailure : outcome.refusal).toStdString() << '\n';
-            return 1;
-        }
-        if (outcome.failed > 0)
-            err << "brelt: " << request.legend.toStdString() << ": " << outcome.statusText().toStdString()
-                << '\n';
+        if (!reportVtTabulation(outcome, request.legend.toStdString(), err)) return 1;
     }
     return writeVtChartPicture(chart, o.picture, err) ? 0 : 1;
 }

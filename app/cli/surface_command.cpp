@@ -87,20 +87,14 @@ std::string surfaceUsageText() {
 int runSurfaceCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)out;
     const SurfaceParse parse = parseSurfaceOptions(args);
-    if (parse.error) {
-        err << "brelt: " << *parse.error << "\n\n"
-            << surfaceUsageText() << "\nPicture options:\n"
-            << pictureOptionsUsage();
-        return 2;
-    }
+    if (parse.error) return refusePictureArguments(err, *parse.error, surfaceUsageText());
     const SurfaceOptions& o = parse.options;
     const auto app = ensureGuiApplication();
 
     std::ostringstream messages;
     CliSession session(messages);
+    session.startPicture(o.picture, err);
     engine::Engine& engine = session.engine();
-    engine.AngleUnit = o.picture.angleUnit;
-    session.loadHomeFiles(resolveHome(o.picture.home), err);
 
     chart::TVtChartModel chart;
     chart.SetChartType(chart::VtChartType::Surface3d);
@@ -121,12 +115,7 @@ int runSurfaceCli(const std::vector<std::string>& args, std::ostream& out, std::
     request.valueName = QStringLiteral("Z");
     const windows::TabulationOutcome outcome =
         windows::tabulateSurface(chart, engine, request, [&engine](int) { engine.host().processMessages(); });
-    if (!outcome.drawn()) {
-        err << "Cann't calculate this function\n"
-            << (outcome.refusal.isEmpty() ? outcome.firstFailure : outcome.refusal).toStdString() << '\n';
-        return 1;
-    }
-    if (outcome.failed > 0) err << "brelt: " << outcome.statusText().toStdString() << '\n';
+    if (!reportVtTabulation(outcome, std::string(), err)) return 1;
     return writeVtChartPicture(chart, o.picture, err) ? 0 : 1;
 }
 
