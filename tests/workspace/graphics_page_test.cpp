@@ -4,7 +4,7 @@
 #include "chart/view/settings_store.h"
 #include "engine/engine.h"
 #include "support/fake_ui_services.h"
-#include "tests/workspace/empty_home.h"
+#include "tests/workspace/graphics_tab_fixture.h"
 #include "windows/plot2d.h"
 #include "workspace/engine_calc.h"
 #include "workspace/graphics_page.h"
@@ -30,37 +30,20 @@ using namespace brelt;
 
 namespace {
 
-class GraphicsTest : public ::testing::Test {
+class GraphicsTest : public GraphicsTabFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(makeEmptyHome(paths, home.path()));
-        window = std::make_unique<workspace::TfmCalc>(calc, paths);
+        GraphicsTabFixture::SetUp();
         plot2D = std::make_unique<windows::TfmPlot2D>([this] { return store; });
+        workspace::PlotTargets targets;
         targets.plot2D = plot2D.get();
         targets.contour = [this](const workspace::ContourRequest& r) {
             contour = r;
             contourZ = *r.z;
         };
-        page().setEngine(&engine);
-        page().setTargets(targets);
-        window->show();
-        QTest::qWait(10); // the start-up boxes (none: the files exist)
-        find<QTabWidget>("pcCalc")->setCurrentWidget(find("tsGraph"));
-        ui.boxes.clear();
+        openGraphicsTab(targets);
     }
 
-    workspace::GraphicsPage& page() { return window->graphicsPage(); }
-    template <typename T = QWidget> T* find(const char* name) {
-        T* w = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void set(const char* field, const QString& text) { find<QLineEdit>(field)->setText(text); }
-    void choose(int type) { find<QButtonGroup>("rgPlot")->button(type)->click(); }
-    void plot(const QString& formula) {
-        find<QLineEdit>("Edit1")->setText(formula);
-        find<QPushButton>("bbOK")->click();
-    }
     chart::TGraph& graph() { return plot2D->Chart().graph(); }
     chart::TSeries& series(int i) { return *static_cast<chart::TSeries*>(graph().Layers(i)); }
     QStringList history() {
@@ -70,15 +53,7 @@ protected:
         return list;
     }
 
-    QTemporaryDir home;
-    workspace::HomePaths paths;
-    brelt::testing::FakeUiServices ui;
-    engine::Engine engine;
-    workspace::EngineCalc calc{engine};
-    std::shared_ptr<chart::MemorySettingsStore> store = std::make_shared<chart::MemorySettingsStore>();
-    std::unique_ptr<workspace::TfmCalc> window;
     std::unique_ptr<windows::TfmPlot2D> plot2D;
-    workspace::PlotTargets targets;
     std::optional<workspace::ContourRequest> contour;
     chart::TMatrix contourZ;
 };

@@ -4,7 +4,7 @@
 #include "chart/view/settings_store.h"
 #include "engine/engine.h"
 #include "support/fake_ui_services.h"
-#include "tests/workspace/empty_home.h"
+#include "tests/workspace/graphics_tab_fixture.h"
 #include "windows/contour_plot.h"
 #include "windows/plot2d.h"
 #include "windows/tfm_polar.h"
@@ -29,48 +29,22 @@ using namespace brelt;
 
 namespace {
 
-class PlotTargetsTest : public ::testing::Test {
+class PlotTargetsTest : public GraphicsTabFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(makeEmptyHome(paths, home.path()));
-        window = std::make_unique<workspace::TfmCalc>(calc, paths);
+        GraphicsTabFixture::SetUp();
         auto opener = [this] { return store; };
         plot2D = std::make_unique<windows::TfmPlot2D>(opener);
         contour = std::make_unique<windows::TfmContourPlot>(opener);
         polar = std::make_unique<windows::TfmPolar>(store.get());
         surface = std::make_unique<windows::TfmSurface>(store.get());
-        page().setEngine(&engine);
-        page().setTargets(workspace::plotTargetsFor(plot2D.get(), contour.get(), surface.get(), polar.get()));
-        window->show();
-        QTest::qWait(10);
-        find<QTabWidget>("pcCalc")->setCurrentWidget(find("tsGraph"));
-        ui.boxes.clear();
+        openGraphicsTab(workspace::plotTargetsFor(plot2D.get(), contour.get(), surface.get(), polar.get()));
     }
-    void TearDown() override { page().setTargets({}); }
 
-    workspace::GraphicsPage& page() { return window->graphicsPage(); }
-    template <typename T = QWidget> T* find(const char* name) {
-        T* w = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void set(const char* field, const QString& text) { find<QLineEdit>(field)->setText(text); }
-    void choose(int type) { find<QButtonGroup>("rgPlot")->button(type)->click(); }
-    void plot(const QString& formula) {
-        find<QLineEdit>("Edit1")->setText(formula);
-        find<QPushButton>("bbOK")->click();
-    }
     bool offered(const char* item) {
         return page().showPlotsMenu()->findChild<QAction*>(QLatin1String(item))->isEnabled();
     }
 
-    QTemporaryDir home;
-    workspace::HomePaths paths;
-    brelt::testing::FakeUiServices ui;
-    engine::Engine engine;
-    workspace::EngineCalc calc{engine};
-    std::shared_ptr<chart::MemorySettingsStore> store = std::make_shared<chart::MemorySettingsStore>();
-    std::unique_ptr<workspace::TfmCalc> window;
     std::unique_ptr<windows::TfmPlot2D> plot2D;
     std::unique_ptr<windows::TfmContourPlot> contour;
     std::unique_ptr<windows::TfmPolar> polar;
