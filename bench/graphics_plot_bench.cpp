@@ -25,28 +25,49 @@ using namespace brelt;
 
 namespace {
 
-void BM_PlotFx16000FromOkToChart(benchmark::State& state) {
+// The main window on an empty home, its Graphics tab open once open() has handed it its targets,
+// with `formula` in the input line and the steps in both directions set.
+struct GraphicsTab {
     QTemporaryDir home;
-    workspace::HomePaths paths{home.path(), home.path()};
-    for (const QString& file : {paths.constants(), paths.variables()}) {
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-    }
+    workspace::HomePaths paths = emptyHome(home.path());
     engine::Engine engine;
-    workspace::EngineCalc calc(engine);
-    workspace::TfmCalc window(calc, paths);
+    workspace::EngineCalc calc{engine};
+    workspace::TfmCalc window{calc, paths};
+
+    static workspace::HomePaths emptyHome(const QString& folder) {
+        workspace::HomePaths paths{folder, folder};
+        for (const QString& file : {paths.constants(), paths.variables()}) {
+            QFile f(file);
+            f.open(QIODevice::WriteOnly);
+        }
+        return paths;
+    }
+    void open(const workspace::PlotTargets& targets) {
+        window.graphicsPage().setEngine(&engine);
+        window.graphicsPage().setTargets(targets);
+        window.show();
+        QApplication::processEvents();
+        window.findChild<QTabWidget*>(QStringLiteral("pcCalc"))->setCurrentIndex(3);
+    }
+    QPushButton* request(int type, const QString& formula, const QString& steps) {
+        window.graphicsPage().rgPlotClick(type);
+        window.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(formula);
+        window.findChild<QLineEdit*>(QStringLiteral("edStepsX"))->setText(steps);
+        if (type != workspace::kPlotFx)
+            window.findChild<QLineEdit*>(QStringLiteral("edStepsY"))->setText(steps);
+        return window.findChild<QPushButton*>(QStringLiteral("bbOK"));
+    }
+};
+
+void BM_PlotFx16000FromOkToChart(benchmark::State& state) {
+    GraphicsTab tab;
     auto store = std::make_shared<chart::MemorySettingsStore>();
     windows::TfmPlot2D plot2D([store] { return store; });
     workspace::PlotTargets targets;
     targets.plot2D = &plot2D;
-    window.graphicsPage().setEngine(&engine);
-    window.graphicsPage().setTargets(targets);
-    window.show();
-    QApplication::processEvents();
-    window.findChild<QTabWidget*>(QStringLiteral("pcCalc"))->setCurrentIndex(3);
-    window.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("sin(X)*exp(-X^2/10)"));
-    window.findChild<QLineEdit*>(QStringLiteral("edStepsX"))->setText(QStringLiteral("16000"));
-    auto* ok = window.findChild<QPushButton*>(QStringLiteral("bbOK"));
+    tab.open(targets);
+    QPushButton* ok =
+        tab.request(workspace::kPlotFx, QStringLiteral("sin(X)*exp(-X^2/10)"), QStringLiteral("16000"));
     ok->click(); // the first plot shows the window
     QApplication::processEvents();
     for (auto _ : state) {
@@ -60,28 +81,12 @@ void BM_PlotFx16000FromOkToChart(benchmark::State& state) {
 BENCHMARK(BM_PlotFx16000FromOkToChart)->Unit(benchmark::kMillisecond);
 
 void BM_ContourGrid200x200FromOkToHandOver(benchmark::State& state) {
-    QTemporaryDir home;
-    workspace::HomePaths paths{home.path(), home.path()};
-    for (const QString& file : {paths.constants(), paths.variables()}) {
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-    }
-    engine::Engine engine;
-    workspace::EngineCalc calc(engine);
-    workspace::TfmCalc window(calc, paths);
+    GraphicsTab tab;
     int cells = 0;
     workspace::PlotTargets targets;
     targets.contour = [&cells](const workspace::ContourRequest& r) { cells = r.z->rows() * r.z->cols(); };
-    window.graphicsPage().setEngine(&engine);
-    window.graphicsPage().setTargets(targets);
-    window.show();
-    QApplication::processEvents();
-    window.findChild<QTabWidget*>(QStringLiteral("pcCalc"))->setCurrentIndex(3);
-    window.graphicsPage().rgPlotClick(workspace::kPlotContour);
-    window.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("X^2-Y^2"));
-    window.findChild<QLineEdit*>(QStringLiteral("edStepsX"))->setText(QStringLiteral("200"));
-    window.findChild<QLineEdit*>(QStringLiteral("edStepsY"))->setText(QStringLiteral("200"));
-    auto* ok = window.findChild<QPushButton*>(QStringLiteral("bbOK"));
+    tab.open(targets);
+    QPushButton* ok = tab.request(workspace::kPlotContour, QStringLiteral("X^2-Y^2"), QStringLiteral("200"));
     for (auto _ : state)
         ok->click();
     state.counters["cells"] = cells;
@@ -90,28 +95,13 @@ BENCHMARK(BM_ContourGrid200x200FromOkToHandOver)->Unit(benchmark::kMillisecond);
 
 // state.range(0): 1 contour lines (10 levels), 2 colour shade.
 void BM_Contour200x200FromOkToDrawnChart(benchmark::State& state) {
-    QTemporaryDir home;
-    workspace::HomePaths paths{home.path(), home.path()};
-    for (const QString& file : {paths.constants(), paths.variables()}) {
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-    }
-    engine::Engine engine;
-    workspace::EngineCalc calc(engine);
-    workspace::TfmCalc window(calc, paths);
+    GraphicsTab tab;
     auto store = std::make_shared<chart::MemorySettingsStore>();
     windows::TfmContourPlot contour([store] { return store; });
     contour.resize(800, 600);
-    window.graphicsPage().setEngine(&engine);
-    window.graphicsPage().setTargets(workspace::plotTargetsFor(nullptr, &contour, nullptr, nullptr));
-    window.show();
-    QApplication::processEvents();
-    window.findChild<QTabWidget*>(QStringLiteral("pcCalc"))->setCurrentIndex(3);
-    window.graphicsPage().rgPlotClick(static_cast<int>(state.range(0)));
-    window.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("X^2-Y^2"));
-    window.findChild<QLineEdit*>(QStringLiteral("edStepsX"))->setText(QStringLiteral("200"));
-    window.findChild<QLineEdit*>(QStringLiteral("edStepsY"))->setText(QStringLiteral("200"));
-    auto* ok = window.findChild<QPushButton*>(QStringLiteral("bbOK"));
+    tab.open(workspace::plotTargetsFor(nullptr, &contour, nullptr, nullptr));
+    QPushButton* ok =
+        tab.request(static_cast<int>(state.range(0)), QStringLiteral("X^2-Y^2"), QStringLiteral("200"));
     ok->click(); // the first request shows the window
     QApplication::processEvents();
     for (auto _ : state)
