@@ -258,27 +258,13 @@ bool PlotTabulator::tabulateTable(const PlotAxis& x, const PlotAxis& y,
             const long long k = j + static_cast<long long>(r - 1) * (m + 1);
             if (!pause(static_cast<int>(k * 100 / total), failure)) return false;
             slotY.value = y.at(j - 1);
-            long double value = 0;
-            TabulationFailure here;
-            if (!evaluate(value, here)) {
-                if (here.closing || here.userBreak()) {
-                    failure = here;
-                    return false;
-                }
-                if (first.code < 0) first = here;
-                continue;
-            }
-            if (!std::isfinite(value) || std::fabs(value) > kLargestDrawable) continue;
-            values[static_cast<size_t>(r - 1) * static_cast<size_t>(m) + static_cast<size_t>(j - 1)] =
-                static_cast<double>(value);
-            any = true;
+            std::optional<double>& cell =
+                values[static_cast<size_t>(r - 1) * static_cast<size_t>(m) + static_cast<size_t>(j - 1)];
+            if (!gapPoint(cell, first, failure)) return false;
+            any = any || cell.has_value();
         }
     }
-    if (!any) {
-        failure = first;
-        if (failure.code < 0) overflowFailure(failure);
-    }
-    return any;
+    return anyPoint(any, first, failure);
 }
 
 bool PlotTabulator::tabulatePolar(const PlotAxis& degrees, std::vector<std::optional<double>>& values,
@@ -296,20 +282,30 @@ bool PlotTabulator::tabulatePolar(const PlotAxis& degrees, std::vector<std::opti
     for (int d = 1; d <= n; ++d) {
         if (!pause(static_cast<int>(d * 100LL / (n + 1)), failure)) return false;
         slotX.value = degrees.at(d - 1) * std::numbers::pi_v<long double> / 180;
-        long double value = 0;
-        TabulationFailure here;
-        if (!evaluate(value, here)) {
-            if (here.closing || here.userBreak()) {
-                failure = here;
-                return false;
-            }
-            if (first.code < 0) first = here;
-            continue;
-        }
-        if (!std::isfinite(value) || std::fabs(value) > kLargestDrawable) continue;
-        values[static_cast<size_t>(d - 1)] = static_cast<double>(value);
-        any = true;
+        std::optional<double>& cell = values[static_cast<size_t>(d - 1)];
+        if (!gapPoint(cell, first, failure)) return false;
+        any = any || cell.has_value();
     }
+    return anyPoint(any, first, failure);
+}
+
+bool PlotTabulator::gapPoint(std::optional<double>& cell, TabulationFailure& first,
+                             TabulationFailure& failure) {
+    long double value = 0;
+    TabulationFailure here;
+    if (!evaluate(value, here)) {
+        if (here.closing || here.userBreak()) {
+            failure = here;
+            return false;
+        }
+        if (first.code < 0) first = here;
+        return true;
+    }
+    if (std::isfinite(value) && std::fabs(value) <= kLargestDrawable) cell = static_cast<double>(value);
+    return true;
+}
+
+bool PlotTabulator::anyPoint(bool any, const TabulationFailure& first, TabulationFailure& failure) const {
     if (!any) {
         failure = first;
         if (failure.code < 0) overflowFailure(failure);

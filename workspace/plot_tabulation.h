@@ -82,6 +82,13 @@ private:
     bool pause(int percent, TabulationFailure& failure);
     void engineFailure(TabulationFailure& failure) const;
     void overflowFailure(TabulationFailure& failure) const;
+    // One point of a tabulation that keeps failed points as gaps: `cell` gets the drawable value or
+    // stays empty, and `first` keeps the first failure; false when the user broke off or the program
+    // is closing (`failure` then says which).
+    bool gapPoint(std::optional<double>& cell, TabulationFailure& first, TabulationFailure& failure);
+    // The end of such a tabulation: true when any point has a value, else `failure` is the first
+    // failure (or the overflow when every value was out of range).
+    bool anyPoint(bool any, const TabulationFailure& first, TabulationFailure& failure) const;
 
     engine::Engine& m_engine;
     Progress m_progress;
